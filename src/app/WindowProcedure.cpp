@@ -1,0 +1,99 @@
+// WindowProcedure.cpp -- the main window's messages: the GL context, the projection, the arrow keys,
+// and the menu's mouse: a letter's name on hover, its scene on a click.
+#include <cstdio>
+#include "app/App.h"
+#include "framework/Framework.h"
+#include "framework/World.h"
+#include "platform/Clock.h"
+#include "platform/Sound.h"
+#include "render/Render.h"
+
+constexpr uint32_t MenuQuietMilliseconds = 1500;
+
+static void ReleaseContexts(WindowHandle window)
+{
+    if (RenderContext != nullptr) DeleteRenderContext(RenderContext);
+    if (DeviceContext != nullptr) ReleaseDeviceContext(window, DeviceContext);
+    RenderContext = nullptr;
+    DeviceContext = nullptr;
+}
+
+static void HoverOverMenu(uint32_t x, uint32_t y)
+{
+    const int cell = LetterCellAt(x, y);
+    if (cell < 0) return;
+    if (cell != HoverCell && static_cast<uint32_t>(TickCount() - MenuEnterTick) > MenuQuietMilliseconds) {
+        char open[40];
+        std::snprintf(open, sizeof open, "open laut2%c.wav alias soundx", 'a' + cell);
+        SendSoundCommand("close soundx");
+        SendSoundCommand(open);
+        SendSoundCommand("play soundx");
+    }
+    HoverCell = cell;  // remembered even while the menu is quiet
+}
+
+static void ClickOnMenu(uint32_t x, uint32_t y)
+{
+    const int cell = LetterCellAt(x, y);
+    if (cell < 0) return;
+    SendSoundCommand("close sound");
+    CueStarted = false;
+    SceneTick = 0;
+    CurrentScene = SceneForCell(cell);
+    SendSoundCommand("stop soundx");
+    SceneSetup();
+}
+
+static void SetArrowKey(uint32_t key, bool down)
+{
+    switch (key) {
+    case KeyArrowLeft: KeyLeft = down; break;
+    case KeyArrowUp: KeyUp = down; break;
+    case KeyArrowRight: KeyRight = down; break;
+    case KeyArrowDown: KeyDown = down; break;
+    default: break;
+    }
+}
+
+int32_t MainWindowProcedure(const WindowMessage& message)
+{
+    const uint32_t x = message.Second & 0xFFFF;
+    const uint32_t y = message.Second >> 16;
+    switch (message.Kind) {
+    case MessageCreate:
+        DeviceContext = GetDeviceContext(message.Window);
+        if (!SetupPixelFormat(DeviceContext)) PostQuitRequest(0);
+        RenderContext = CreateRenderContext(DeviceContext);
+        MakeRenderContextCurrent(DeviceContext, RenderContext);
+        return 0;
+    case MessageSize: {
+        int width = 0;
+        int height = 0;
+        GetClientSize(message.Window, &width, &height);
+        ResizeViewport(width, height);
+        return 0;
+    }
+    case MessagePaint:
+        return 0;  // frames are drawn by the main loop, never here
+    case MessageClose:
+        ReleaseContexts(message.Window);
+        DestroyMainWindow(message.Window);
+        return 0;
+    case MessageDestroy:
+        ReleaseContexts(message.Window);
+        PostQuitRequest(0);
+        return 0;
+    case MessageKeyDown:
+    case MessageKeyUp:
+        SetArrowKey(message.First, message.Kind == MessageKeyDown);
+        return 0;
+    case MessageMouseMove:
+        if (CurrentScene == MenuScene) HoverOverMenu(x, y);
+        return 0;
+    case MessageLeftButtonDown:
+        if (CurrentScene == MenuScene) ClickOnMenu(x, y);
+        return 0;
+    default:
+        return DefaultWindowProcedure(message);
+    }
+}

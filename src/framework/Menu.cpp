@@ -1,0 +1,25 @@
+// Menu.cpp -- the letter menu's frame: the letter picture, the figure standing still, a click on arrival.
+#include "framework/Frame.h"
+#include "framework/Framework.h"
+#include "framework/World.h"
+#include "platform/Sound.h"
+
+void MenuFrame()
+{
+    BeginSceneFrame();
+
+    glPushMatrix();
+    glTranslated(FigureX, 0.75, FigureZ - 8);
+    glRotated(FigureHeading + 360, 0, 1, 0);
+    DrawPlayerFigure(DrawFigureBody);
+    glPopMatrix();
+
+    PresentSceneFrame();  // no props and no floor in the menu
+
+    if (!CueStarted) {
+        // The alias is not closed first: a recording a scene left open under it plays instead.
+        SendSoundCommand("open klicke.wav alias sound");
+        SendSoundCommand("play sound");
+        CueStarted = true;
+    }
+}

@@ -1,0 +1,44 @@
+// World.cpp -- the one definition of every world-state variable.
+#include "framework/World.h"
+
+WindowHandle MainWindow;
+DeviceHandle DeviceContext;
+RenderHandle RenderContext;
+int32_t CurrentScene = MenuScene;
+int32_t SceneEndCount;
+int32_t SceneTick;
+bool CueStarted;
+bool KeyUp, KeyDown, KeyLeft, KeyRight;
+uint32_t MenuEnterTick;
+int32_t HoverCell = 0;
+uint8_t StoneTexture[StoneTextureBytes];
+ImageRecord BackgroundBitmap;
+uint8_t* BackgroundImage;
+char ModeReply[ModeReplyBytes];
+char PreviousModeReply[ModeReplyBytes];
+
+float FigureX;
+float FigureZ;
+float FigureHeading;
+LegRig FigureLegA, FigureLegB;
+ArmRig FigureArmA, FigureArmB;
+LegRig CompanionLegA, CompanionLegB;
+ArmRig CompanionArmA, CompanionArmB;
+ColourTriple LimbColour;
+ColourTriple HeadColour;
+int32_t HeadPhase;
+
+bool SoundLatch;
+bool SecondCueStarted;
+int32_t EndWait;
+int32_t SceneCounterA;
+int32_t SceneCounterB;
+int32_t SceneCounterC;
+int32_t SceneCounterD;
+float TiltAngle;
+float SpinAngle;
+float BounceDrop;
+float BounceSpeed;
+float SceneValueA;
+float SceneValueB, SceneValueC;
+float SceneValueD, SceneValueE, SceneValueF;

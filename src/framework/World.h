@@ -1,0 +1,57 @@
+// World.h -- the world state: every variable the shell, framework, figures and scenes share.
+// One thread touches them all. Zero at program start unless an initial value is given.
+#pragma once
+#include <cstdint>
+#include "figures/Rigs.h"
+#include "platform/Image.h"
+#include "platform/Window.h"
+
+constexpr int MenuScene = 25;
+constexpr int StoneTextureBytes = 64 * 64 * 3;
+constexpr int ModeReplyBytes = 256;
+
+// --- the shell and the framework
+extern WindowHandle MainWindow;       // set once the window exists
+extern DeviceHandle DeviceContext;    // taken at window creation, released at close
+extern RenderHandle RenderContext;    // made current at window creation, deleted at close
+extern int32_t CurrentScene;          // 0 to 24 the letter scenes, 25 the menu; starts at 25
+extern int32_t SceneEndCount;         // passes done in the active scene; SceneSetup sets 0
+extern int32_t SceneTick;             // the active scene's step counter; a menu click sets 0, J/L/O's set-up too
+extern bool CueStarted;               // the scene's (or menu's) first cue is under way; a menu click clears it
+extern bool KeyUp, KeyDown, KeyLeft, KeyRight;  // arrow keys; kept by the window procedure, read by nobody
+extern uint32_t MenuEnterTick;        // the menu's last set-up: letter names are quiet for 1500 ms after it
+extern int32_t HoverCell;             // the letter cell last seen under the mouse; never reset
+extern uint8_t StoneTexture[StoneTextureBytes];  // 64 x 64 red-green-blue texels, reread by every set-up
+extern ImageRecord BackgroundBitmap;  // the picture behind the scene, replaced by every set-up
+extern uint8_t* BackgroundImage;      // its pixels: 760 x 550, red-green-blue after set-up, bottom row first
+extern char ModeReply[ModeReplyBytes];          // the mode-change watch (S, X, Y)
+extern char PreviousModeReply[ModeReplyBytes];  // starts empty and is never cleared
+
+// --- the figure; set-up poses it
+extern float FigureX;
+extern float FigureZ;                 // the figure is drawn at z = FigureZ - 8
+extern float FigureHeading;           // degrees about the vertical
+extern LegRig FigureLegA, FigureLegB;
+extern ArmRig FigureArmA, FigureArmB;
+extern LegRig CompanionLegA, CompanionLegB;  // the second figure (P, R)
+extern ArmRig CompanionArmA, CompanionArmB;  // the second figure's arms (P, R, X)
+extern ColourTriple LimbColour;       // legs and torsos; 64, 64, 64 after set-up
+extern ColourTriple HeadColour;       // the player's head; 90, 64, 64 after set-up
+extern int32_t HeadPhase;             // stepped by K, O, P, Q, R, T, V/W, X, Z; read by the body variants and U
+
+// --- shared scene variables: set-up leaves them alone unless noted, so a scene starts with what the
+// last scene that used them left there
+extern bool SoundLatch;               // A, C, E, G, H, M, N, V/W, X, Z
+extern bool SecondCueStarted;         // H, N, V/W, X
+extern int32_t EndWait;               // A, H
+extern int32_t SceneCounterA;         // P, R
+extern int32_t SceneCounterB;         // P, R, T, X, Z
+extern int32_t SceneCounterC;         // C, G
+extern int32_t SceneCounterD;         // C, G
+extern float TiltAngle;               // Z; set-up of Z gives 10
+extern float SpinAngle;               // J; set-up of J gives 170
+extern float BounceDrop;              // G, J, T, Y; set-up gives 7.5 for T, 7.6 for Y
+extern float BounceSpeed;             // G, J, T, Y
+extern float SceneValueA;             // V/W
+extern float SceneValueB, SceneValueC;                // O, Q
+extern float SceneValueD, SceneValueE, SceneValueF;   // M, N

@@ -1,0 +1,95 @@
+// SoundOutputMixer.cpp -- recordings played through SDL_mixer, each on a channel of its own.
+// Without an audio device the program runs silently: recordings load but never play.
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <cstdio>
+#include "platform/SoundOutput.h"
+
+constexpr int MixerChannels = 16;
+
+struct MixerRecording {
+    Mix_Chunk* Chunk;
+    bool InUse;
+};
+
+static MixerRecording Recordings[MixerChannels];
+static enum { MixerUntried, MixerOpen, MixerSilent } MixerState = MixerUntried;
+
+static bool MixerReady()
+{
+    if (MixerState == MixerUntried) {
+        MixerState = MixerSilent;
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) == 0) {
+            Mix_AllocateChannels(MixerChannels);
+            MixerState = MixerOpen;
+        }
+    }
+    return MixerState == MixerOpen;
+}
+
+// Recording handles are channel numbers plus one.
+static MixerRecording* RecordingOf(int recording)
+{
+    if (recording < 1 || recording > MixerChannels || !Recordings[recording - 1].InUse) return nullptr;
+    return &Recordings[recording - 1];
+}
+
+int SoundOutputLoad(const char* fileName)
+{
+    int channel = 0;
+    while (channel < MixerChannels && Recordings[channel].InUse) channel++;
+    if (channel == MixerChannels) return 0;
+
+    Mix_Chunk* chunk = nullptr;
+    if (MixerReady()) {
+        chunk = Mix_LoadWAV(fileName);
+        if (chunk == nullptr) return 0;
+    } else {
+        // Silent: the alias rules still want a missing file to fail.
+        std::FILE* file = std::fopen(fileName, "rb");
+        if (file == nullptr) return 0;
+        std::fclose(file);
+    }
+    Recordings[channel] = {chunk, true};
+    return channel + 1;
+}
+
+void SoundOutputStart(int recording)
+{
+    MixerRecording* entry = RecordingOf(recording);
+    if (entry != nullptr && entry->Chunk != nullptr) Mix_PlayChannel(recording - 1, entry->Chunk, 0);
+}
+
+void SoundOutputPause(int recording)
+{
+    if (RecordingOf(recording) != nullptr && MixerState == MixerOpen) Mix_Pause(recording - 1);
+}
+
+void SoundOutputResume(int recording)
+{
+    if (RecordingOf(recording) != nullptr && MixerState == MixerOpen) Mix_Resume(recording - 1);
+}
+
+void SoundOutputHalt(int recording)
+{
+    if (RecordingOf(recording) != nullptr && MixerState == MixerOpen) Mix_HaltChannel(recording - 1);
+}
+
+void SoundOutputFree(int recording)
+{
+    MixerRecording* entry = RecordingOf(recording);
+    if (entry == nullptr) return;
+    if (MixerState == MixerOpen) Mix_HaltChannel(recording - 1);
+    if (entry->Chunk != nullptr) Mix_FreeChunk(entry->Chunk);
+    *entry = {nullptr, false};
+}
+
+bool SoundOutputIsPlaying(int recording)
+{
+    if (RecordingOf(recording) == nullptr || MixerState != MixerOpen) return false;
+    return Mix_Playing(recording - 1) != 0 && Mix_Paused(recording - 1) == 0;
+}
+
+void SoundOutputNoteCommand(const char*, const char*)
+{
+}

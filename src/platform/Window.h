@@ -1,0 +1,100 @@
+// Window.h -- the window, its messages, the OpenGL binding and the message box.
+// The program's view of the windowing system. No SDL type crosses this header.
+#pragma once
+#include <cstdint>
+
+struct PlatformWindow;
+using WindowHandle = PlatformWindow*;
+using DeviceHandle = PlatformWindow*;  // the window's drawing surface; one per window
+using RenderHandle = void*;            // an OpenGL context
+
+enum MessageKind {
+    MessageCreate,          // sent from inside CreateMainWindow
+    MessageSize,            // First: client width, Second: client height
+    MessagePaint,
+    MessageClose,           // the close box
+    MessageDestroy,         // sent from inside DestroyMainWindow
+    MessageKeyDown,         // First: key code
+    MessageKeyUp,
+    MessageMouseMove,       // Second: client x in the low 16 bits, y in the high 16 bits
+    MessageLeftButtonDown,  // Second: as for MessageMouseMove
+    MessageQuit,            // the quit request; never dispatched
+    MessageOther            // anything else the window system says
+};
+
+enum KeyCode : uint32_t {
+    KeyOther = 0,
+    KeyArrowLeft = 0x25,
+    KeyArrowUp = 0x26,
+    KeyArrowRight = 0x27,
+    KeyArrowDown = 0x28
+};
+
+struct WindowMessage {
+    WindowHandle Window;
+    MessageKind Kind;
+    uint32_t First;
+    uint32_t Second;
+};
+
+using WindowProcedure = int32_t (*)(const WindowMessage&);
+
+enum SystemMetricIndex { MetricScreenWidth, MetricScreenHeight, MetricCaptionHeight };
+
+// The pixel format the program asks for; fields it leaves out are zero.
+struct PixelFormatRequest {
+    uint16_t Size;
+    uint16_t Version;
+    bool DrawToWindow;
+    bool SupportOpenGL;
+    bool DoubleBuffer;
+    bool Rgba;
+    uint8_t ColourBits;
+    uint8_t AccumulationBits;
+    uint8_t DepthBits;
+    uint8_t StencilBits;
+    uint32_t LayerMask;
+};
+
+// Starts the window system and remembers the window procedure and the icon file; false if there is no display.
+bool RegisterWindowClass(const char* className, WindowProcedure procedure, const char* iconFile);
+// Why the last platform call failed, as one line.
+const char* PlatformErrorText();
+// Screen width and height in pixels, or the caption bar height of a window.
+int GetSystemMetric(SystemMetricIndex index);
+// The client size of a window of the given outer size with a caption and a fixed frame.
+void ClientSizeForWindow(int outerWidth, int outerHeight, int* clientWidth, int* clientHeight);
+// Makes the fixed-size window; the procedure gets MessageCreate, then MessageSize, before this returns.
+WindowHandle CreateMainWindow(const char* caption, int x, int y, int outerWidth, int outerHeight);
+void ShowMainWindow(WindowHandle window);
+// Sends MessagePaint.
+void UpdateMainWindow(WindowHandle window);
+// Sends MessageDestroy and takes the window off the screen.
+void DestroyMainWindow(WindowHandle window);
+void GetClientSize(WindowHandle window, int* width, int* height);
+
+// True when a message waits; looks without removing it.
+bool MessageWaiting();
+// Takes the next message, waiting for one; false when it is the quit request.
+bool TakeMessage(WindowMessage* message);
+// Hands a message to the window procedure and returns its result.
+int32_t DispatchWindowMessage(const WindowMessage& message);
+// What the window system does with a message the procedure does not handle.
+int32_t DefaultWindowProcedure(const WindowMessage& message);
+// Queues the quit request; the exit code is kept for the program's end.
+void PostQuitRequest(int exitCode);
+
+DeviceHandle GetDeviceContext(WindowHandle window);
+void ReleaseDeviceContext(WindowHandle window, DeviceHandle device);
+// The best format for the request, numbered from 1; 0 when none matches.
+int ChoosePixelFormat(DeviceHandle device, const PixelFormatRequest& request);
+// Gives the surface that format; false when it cannot.
+bool SetPixelFormat(DeviceHandle device, int format, const PixelFormatRequest& request);
+RenderHandle CreateRenderContext(DeviceHandle device);
+bool MakeRenderContextCurrent(DeviceHandle device, RenderHandle context);
+void DeleteRenderContext(RenderHandle context);
+// Shows the frame just drawn (swaps the buffers).
+void PresentFrame(DeviceHandle device);
+
+// A modal box with an OK button; falls back to standard error when it cannot be shown.
+void ShowMessageBox(const char* text, const char* caption);

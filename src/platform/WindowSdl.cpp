@@ -1,0 +1,252 @@
+// WindowSdl.cpp -- the window, its messages and the OpenGL binding over SDL2.
+// The SDL window itself is made when the program sets its pixel format, because SDL needs the format
+// before the window exists; the program still sees the creation message first, as it expects.
+#include <cstdio>
+#include <deque>
+#include "platform/WindowSdl.h"
+
+// The original's window frame: 4 pixels each side, and 27 rows of frame beside the caption bar.
+constexpr int FrameColumns = 8;
+constexpr int FrameRows = 27;
+constexpr int CaptionBarHeight = 19;
+
+struct PlatformWindow {
+    SDL_Window* Sdl;
+    int X, Y;
+    int ClientWidth, ClientHeight;
+    const char* Caption;
+};
+
+static WindowProcedure Procedure;
+static const char* IconFile;
+static PlatformWindow TheWindow;
+static bool WindowAlive;
+static bool QuitPosted;
+static char ErrorText[256];
+
+SDL_Window* SdlWindowOf(DeviceHandle device)
+{
+    return device != nullptr ? device->Sdl : nullptr;
+}
+
+const char* PlatformErrorText()
+{
+    return ErrorText;
+}
+
+bool RegisterWindowClass(const char*, WindowProcedure procedure, const char* iconFile)
+{
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+        std::snprintf(ErrorText, sizeof ErrorText, "no display could be opened (%s)", SDL_GetError());
+        return false;
+    }
+    Procedure = procedure;
+    IconFile = iconFile;
+    return true;
+}
+
+int GetSystemMetric(SystemMetricIndex index)
+{
+    SDL_DisplayMode mode{};
+    switch (index) {
+    case MetricScreenWidth:
+        return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.w : 1024;
+    case MetricScreenHeight:
+        return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.h : 768;
+    case MetricCaptionHeight:
+        return CaptionBarHeight;
+    }
+    return 0;
+}
+
+void ClientSizeForWindow(int outerWidth, int outerHeight, int* clientWidth, int* clientHeight)
+{
+    *clientWidth = outerWidth - FrameColumns;
+    *clientHeight = outerHeight - CaptionBarHeight - FrameRows;
+}
+
+static int32_t Send(MessageKind kind, uint32_t first = 0, uint32_t second = 0)
+{
+    return Procedure != nullptr ? Procedure({&TheWindow, kind, first, second}) : 0;
+}
+
+WindowHandle CreateMainWindow(const char* caption, int x, int y, int outerWidth, int outerHeight)
+{
+    TheWindow = PlatformWindow{nullptr, x, y, 0, 0, caption};
+    ClientSizeForWindow(outerWidth, outerHeight, &TheWindow.ClientWidth, &TheWindow.ClientHeight);
+    WindowAlive = true;
+    Send(MessageCreate);
+    Send(MessageSize, static_cast<uint32_t>(TheWindow.ClientWidth), static_cast<uint32_t>(TheWindow.ClientHeight));
+    return &TheWindow;
+}
+
+void ShowMainWindow(WindowHandle window)
+{
+    if (window->Sdl != nullptr) SDL_ShowWindow(window->Sdl);
+}
+
+void UpdateMainWindow(WindowHandle)
+{
+    Send(MessagePaint);
+}
+
+void DestroyMainWindow(WindowHandle window)
+{
+    if (!WindowAlive) return;
+    WindowAlive = false;
+    Send(MessageDestroy);
+    if (window->Sdl != nullptr) SDL_DestroyWindow(window->Sdl);
+    window->Sdl = nullptr;
+}
+
+void GetClientSize(WindowHandle window, int* width, int* height)
+{
+    *width = window->ClientWidth;
+    *height = window->ClientHeight;
+}
+
+static WindowMessage Translate(const SDL_Event& event)
+{
+    WindowMessage message{&TheWindow, MessageOther, 0, 0};
+    auto position = [](int x, int y) {
+        return static_cast<uint32_t>(static_cast<uint16_t>(x)) | static_cast<uint32_t>(static_cast<uint16_t>(y)) << 16;
+    };
+    auto keyCode = [](SDL_Keycode key) -> uint32_t {
+        switch (key) {
+        case SDLK_LEFT: return KeyArrowLeft;
+        case SDLK_UP: return KeyArrowUp;
+        case SDLK_RIGHT: return KeyArrowRight;
+        case SDLK_DOWN: return KeyArrowDown;
+        default: return KeyOther;
+        }
+    };
+    switch (event.type) {
+    case SDL_QUIT:
+        if (WindowAlive) message.Kind = MessageClose;
+        break;
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_CLOSE) message.Kind = MessageClose;
+        if (event.window.event == SDL_WINDOWEVENT_EXPOSED) message.Kind = MessagePaint;
+        break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        message.Kind = event.type == SDL_KEYDOWN ? MessageKeyDown : MessageKeyUp;
+        message.First = keyCode(event.key.keysym.sym);
+        break;
+    case SDL_MOUSEMOTION:
+        message.Kind = MessageMouseMove;
+        message.Second = position(event.motion.x, event.motion.y);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        if (event.button.button == SDL_BUTTON_LEFT) {
+            message.Kind = MessageLeftButtonDown;
+            message.Second = position(event.button.x, event.button.y);
+        }
+        break;
+    default:
+        break;
+    }
+    return message;
+}
+
+bool MessageWaiting()
+{
+    if (QuitPosted) return true;
+    SDL_PumpEvents();
+    return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0;
+}
+
+bool TakeMessage(WindowMessage* message)
+{
+    if (QuitPosted) {
+        *message = {&TheWindow, MessageQuit, 0, 0};
+        return false;
+    }
+    SDL_Event event;
+    if (SDL_WaitEvent(&event) == 0) {
+        // The event system itself has failed: nothing more can arrive, so end rather than hang.
+        *message = {&TheWindow, MessageQuit, 0, 0};
+        return false;
+    }
+    *message = Translate(event);
+    return true;
+}
+
+int32_t DispatchWindowMessage(const WindowMessage& message)
+{
+    return Procedure != nullptr ? Procedure(message) : DefaultWindowProcedure(message);
+}
+
+int32_t DefaultWindowProcedure(const WindowMessage& message)
+{
+    if (message.Kind == MessageClose) DestroyMainWindow(message.Window);
+    return 0;
+}
+
+void PostQuitRequest(int)
+{
+    QuitPosted = true;
+}
+
+DeviceHandle GetDeviceContext(WindowHandle window)
+{
+    return window;
+}
+
+void ReleaseDeviceContext(WindowHandle, DeviceHandle)
+{
+}
+
+int ChoosePixelFormat(DeviceHandle, const PixelFormatRequest& request)
+{
+    if (!request.DrawToWindow || !request.SupportOpenGL || !request.Rgba) return 0;
+    // The closest the GL offers to the request; a 16-bit request gets at least 5-6-5.
+    const int colour = request.ColourBits;
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, colour >= 24 ? 8 : colour >= 15 ? 5 : 1);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, colour >= 24 ? 8 : colour >= 15 ? 6 : 1);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, colour >= 24 ? 8 : colour >= 15 ? 5 : 1);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, request.DepthBits);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, request.StencilBits);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, request.DoubleBuffer ? 1 : 0);
+    return 1;
+}
+
+bool SetPixelFormat(DeviceHandle device, int format, const PixelFormatRequest&)
+{
+    if (format != 1) return false;
+    if (device->Sdl != nullptr) return true;
+    device->Sdl = SDL_CreateWindow(device->Caption, device->X, device->Y, device->ClientWidth, device->ClientHeight,
+                                   SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+    if (device->Sdl == nullptr) {
+        std::snprintf(ErrorText, sizeof ErrorText, "%s", SDL_GetError());
+        return false;
+    }
+    if (IconFile != nullptr) {
+        if (SDL_Surface* icon = SDL_LoadBMP(IconFile)) {
+            SDL_SetWindowIcon(device->Sdl, icon);
+            SDL_FreeSurface(icon);
+        }
+    }
+    return true;
+}
+
+RenderHandle CreateRenderContext(DeviceHandle device)
+{
+    return device->Sdl != nullptr ? SDL_GL_CreateContext(device->Sdl) : nullptr;
+}
+
+bool MakeRenderContextCurrent(DeviceHandle device, RenderHandle context)
+{
+    return device->Sdl != nullptr && context != nullptr && SDL_GL_MakeCurrent(device->Sdl, context) == 0;
+}
+
+void DeleteRenderContext(RenderHandle context)
+{
+    if (context != nullptr) SDL_GL_DeleteContext(context);
+}
+
+void ShowMessageBox(const char* text, const char* caption)
+{
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, nullptr) != 0)
+        std::fprintf(stderr, "%s: %s\n", caption, text);
+}

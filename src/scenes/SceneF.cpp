@@ -1,0 +1,10 @@
+// SceneF.cpp -- placeholder until the scene is built: the common frame with the figure standing still.
+#include "framework/Frame.h"
+#include "scenes/Scenes.h"
+
+void SceneFFrame()
+{
+    BeginSceneFrame();
+    DrawFigure();
+    EndSceneFrame();
+}

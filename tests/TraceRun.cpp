@@ -1,0 +1,133 @@
+// TraceRun.cpp -- runs quillora-trace and reads its JSON lines.
+#include "TraceRun.h"
+#include <gtest/gtest.h>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+static std::string ReadFile(const std::string& path)
+{
+    std::ifstream file(path);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// The text of "key":"value" in a line (with \" and \\ undone), or "" when absent.
+static std::string StringField(const std::string& line, const std::string& key)
+{
+    const std::string start = "\"" + key + "\":\"";
+    size_t at = line.find(start);
+    if (at == std::string::npos) return "";
+    std::string value;
+    for (at += start.size(); at < line.size() && line[at] != '"'; at++) {
+        if (line[at] == '\\' && at + 1 < line.size()) at++;
+        value += line[at];
+    }
+    return value;
+}
+
+static double NumberField(const std::string& line, const std::string& key)
+{
+    const std::string start = "\"" + key + "\":";
+    const size_t at = line.find(start);
+    return at == std::string::npos ? 0 : std::strtod(line.c_str() + at + start.size(), nullptr);
+}
+
+TraceRun RunTrace(const std::string& options)
+{
+    static int runNumber = 0;
+    const std::string base = "/tmp/quillora-test-" + std::to_string(getpid()) + "-" + std::to_string(runNumber++);
+    const std::string command = std::string("\"") + QUILLORA_TRACE_PATH + "\" --data \"" + QUILLORA_DATA_DIR + "\" " +
+                                options + " >" + base + ".out 2>" + base + ".err";
+    TraceRun run;
+    const int status = std::system(command.c_str());
+    run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.Output = ReadFile(base + ".out");
+    run.Errors = ReadFile(base + ".err");
+    std::remove((base + ".out").c_str());
+    std::remove((base + ".err").c_str());
+
+    std::istringstream lines(run.Output);
+    for (std::string line; std::getline(lines, line);) {
+        const long frame = static_cast<long>(NumberField(line, "frame"));
+        if (line.find("\"sound\":") != std::string::npos) {
+            run.Sounds.push_back({frame, StringField(line, "sound"), StringField(line, "reply")});
+        } else if (line.find("\"tick\":") != std::string::npos) {
+            run.Frames.push_back({frame, static_cast<uint32_t>(NumberField(line, "tick")),
+                                  static_cast<int>(NumberField(line, "scene")),
+                                  static_cast<int>(NumberField(line, "passes")), NumberField(line, "x"),
+                                  NumberField(line, "z"), NumberField(line, "heading")});
+        }
+    }
+    return run;
+}
+
+std::string LetterPosition(char letter)
+{
+    static const std::array<int, 6> Columns = {80, 178, 275, 373, 480, 590};
+    static const std::array<int, 5> Rows = {58, 170, 275, 379, 480};
+    const int cell = letter - 'A';
+    return std::to_string(Columns[cell % 6]) + "," + std::to_string(Rows[cell / 6]);
+}
+
+TraceRun RunLetter(char letter, long frames, const std::string& moreOptions)
+{
+    return RunTrace("--frames " + std::to_string(frames) + " --click " + LetterPosition(letter) + "@2 " + moreOptions);
+}
+
+TraceFrameLine FrameAt(const TraceRun& run, long frame)
+{
+    if (frame < 1 || frame > static_cast<long>(run.Frames.size())) {
+        ADD_FAILURE() << "the trace has no frame " << frame;
+        return {};
+    }
+    return run.Frames[frame - 1];
+}
+
+std::vector<long> SoundFrames(const TraceRun& run, const std::string& command)
+{
+    std::vector<long> frames;
+    for (const TraceSoundLine& sound : run.Sounds)
+        if (sound.Command == command) frames.push_back(sound.Frame);
+    return frames;
+}
+
+std::vector<std::string> SoundsInFrame(const TraceRun& run, long frame)
+{
+    std::vector<std::string> commands;
+    for (const TraceSoundLine& sound : run.Sounds)
+        if (sound.Frame == frame) commands.push_back(sound.Command);
+    return commands;
+}
+
+long FrameWhenPassesReach(const TraceRun& run, int passes)
+{
+    int previousScene = 25;
+    int previousPasses = 0;
+    for (const TraceFrameLine& line : run.Frames) {
+        if (line.Scene != 25 && line.Passes >= passes) return line.Frame;
+        // The frame that counts the last pass already shows the menu, whose set-up set the count to 0.
+        if (line.Scene == 25 && previousScene != 25 && previousPasses + 1 == passes) return line.Frame;
+        previousScene = line.Scene;
+        previousPasses = line.Scene == 25 ? 0 : line.Passes;
+    }
+    return -1;
+}
+
+long FirstMenuFrameFrom(const TraceRun& run, long from)
+{
+    for (const TraceFrameLine& line : run.Frames)
+        if (line.Frame >= from && line.Scene == 25) return line.Frame;
+    return -1;
+}
+
+long FrameHandingBack(const TraceRun& run)
+{
+    for (size_t i = 1; i < run.Frames.size(); i++)
+        if (run.Frames[i].Scene == 25 && run.Frames[i - 1].Scene != 25) return run.Frames[i].Frame;
+    return -1;
+}

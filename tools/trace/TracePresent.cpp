@@ -1,0 +1,27 @@
+// TracePresent.cpp -- presenting a frame in a trace: take the requested shot from the back buffer, then swap.
+#include <GL/gl.h>
+#include <vector>
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb/stb_image_write.h>
+#include "platform/WindowSdl.h"
+#include "Trace.h"
+
+std::string PendingShotFile;
+bool ShotFailed;
+
+void PresentFrame(DeviceHandle device)
+{
+    if (!PendingShotFile.empty()) {
+        int width = 0;
+        int height = 0;
+        GetClientSize(device, &width, &height);
+        std::vector<unsigned char> pixels(static_cast<size_t>(width) * height * 3);
+        glReadBuffer(GL_BACK);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+        stbi_flip_vertically_on_write(1);  // GL reads bottom row first
+        if (stbi_write_png(PendingShotFile.c_str(), width, height, 3, pixels.data(), width * 3) == 0) ShotFailed = true;
+        PendingShotFile.clear();
+    }
+    if (SDL_Window* window = SdlWindowOf(device)) SDL_GL_SwapWindow(window);
+}
