@@ -1,0 +1,26 @@
+// DataFiles.h -- small readers the data tests share: whole files, WAV headers, the menu picture.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+std::string DataPath(const std::string &name);
+std::vector<uint8_t> ReadWholeFile(const std::string &path);
+
+struct WavInfo {
+    bool Valid = false;
+    int Format = 0, Channels = 0, Rate = 0, Bits = 0;
+    std::vector<int16_t> Samples;
+};
+WavInfo ReadWav(const std::string &path);
+
+struct PalettePicture {
+    bool Valid = false;
+    int Width = 0, Height = 0, ImageCount = 0, ColourCount = 0, BitsPerPixel = 0;
+    std::vector<uint8_t> Indices;  // first row first
+    std::vector<uint8_t> Rgb;      // the same pixels through the palette
+};
+PalettePicture ReadGif(const std::string &path);
+
+// Every recording the program opens, by the name it opens it with (without ".wav").
+std::vector<std::string> RequiredRecordings();

@@ -1,0 +1,179 @@
+// DataFilesTest.cpp -- every data file the program reads is there, in the exact format it expects.
+#include "DataFiles.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+#include <jpeglib.h>
+#include <sys/stat.h>
+
+#ifdef QUILLORA_TEST_WITH_SDL
+#include <SDL.h>
+#endif
+
+static double Luminance(const uint8_t *p) { return 0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2]; }
+
+TEST(StoneTexture, IsRaw64By64RgbWithStonesAndMortarThatTileWithoutASeam)
+{
+    std::vector<uint8_t> texels = ReadWholeFile(DataPath("texstone1.raw"));
+    ASSERT_EQ(texels.size(), 12288u);
+    auto at = [&](int x, int y) { return &texels[((y & 63) * 64 + (x & 63)) * 3]; };
+
+    // Stones and mortar: a clear spread of brightness, not a flat colour.
+    double darkest = 255, brightest = 0;
+    for (int i = 0; i < 64 * 64; i++) {
+        darkest = std::min(darkest, Luminance(&texels[i * 3]));
+        brightest = std::max(brightest, Luminance(&texels[i * 3]));
+    }
+    EXPECT_GT(brightest - darkest, 50);
+
+    // A seam shows as a jump across the tile's edge larger than the jumps inside it.
+    double inside = 0, across = 0;
+    for (int i = 0; i < 64; i++) {
+        for (int x = 0; x < 63; x++)
+            inside += std::fabs(Luminance(at(x, i)) - Luminance(at(x + 1, i))) / 63;
+        across += std::fabs(Luminance(at(63, i)) - Luminance(at(0, i)));
+        across += std::fabs(Luminance(at(i, 63)) - Luminance(at(i, 0)));
+    }
+    EXPECT_LT(across / 2, inside * 1.6) << "the texture's edges do not meet";
+}
+
+TEST(MenuPicture, IsAn8BitPaletteGif760By550ThatEveryoneCanRead)
+{
+    PalettePicture gif = ReadGif(DataPath("startscreen.gif"));
+    ASSERT_TRUE(gif.Valid);
+    EXPECT_EQ(gif.Width, 760);
+    EXPECT_EQ(gif.Height, 550);
+    EXPECT_EQ(gif.ImageCount, 1);
+    EXPECT_EQ(gif.BitsPerPixel, 8);
+    EXPECT_EQ(gif.ColourCount, 256);
+    struct stat info;
+    ASSERT_EQ(stat(DataPath("startscreen.gif").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0644u);
+}
+
+TEST(Backdrop, IsA760By550ColourJpegWithoutRedOrGreyThatWouldHideThePropsAndTheFigure)
+{
+    FILE *file = std::fopen(DataPath("bkgnd1.jpg").c_str(), "rb");
+    ASSERT_NE(file, nullptr);
+    jpeg_decompress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_decompress(&info);
+    jpeg_stdio_src(&info, file);
+    ASSERT_EQ(jpeg_read_header(&info, TRUE), JPEG_HEADER_OK);
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    EXPECT_EQ(info.output_width, 760u);
+    EXPECT_EQ(info.output_height, 550u);
+    ASSERT_EQ(info.output_components, 3);
+    std::vector<uint8_t> row(info.output_width * 3);
+    long reddish = 0, greyish = 0, pixels = 0;
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_read_scanlines(&info, rows, 1);
+        for (size_t x = 0; x < info.output_width; x++, pixels++) {
+            int r = row[x * 3], g = row[x * 3 + 1], b = row[x * 3 + 2];
+            reddish += r > g + 30 && r > b + 30;
+            // The figure is a mid grey; near-white clouds are fine.
+            greyish += std::max({r, g, b}) - std::min({r, g, b}) < 12 && r > 70 && r < 190;
+        }
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    std::fclose(file);
+    EXPECT_EQ(reddish, 0);
+    EXPECT_LT(greyish, pixels / 100);
+}
+
+// Each recording is 22050 Hz mono 16-bit PCM, audible, and as short as its moment needs.
+TEST(Recordings, AreAudible22050HzMono16BitWavOfTheirLength)
+{
+    for (const std::string &name : RequiredRecordings()) {
+        SCOPED_TRACE(name);
+        WavInfo wav = ReadWav(DataPath(name + ".wav"));
+        ASSERT_TRUE(wav.Valid);
+        EXPECT_EQ(wav.Format, 1);
+        EXPECT_EQ(wav.Channels, 1);
+        EXPECT_EQ(wav.Rate, 22050);
+        EXPECT_EQ(wav.Bits, 16);
+        double seconds = wav.Samples.size() / 22050.0;
+        double longest = name.rfind("laut2", 0) == 0 && name.size() == 6 ? 1.0   // a letter's name
+                         : name.rfind("laut", 0) == 0                    ? 1.5   // a letter's sound
+                                                                         : 4.0;
+        EXPECT_GT(seconds, 0.03);
+        EXPECT_LT(seconds, longest);
+        int peak = 0;
+        for (int16_t s : wav.Samples)
+            peak = std::max(peak, std::abs((int)s));
+        EXPECT_GT(peak, 8000) << "too quiet to hear";
+        EXPECT_LT(peak, 32767) << "clipped";
+    }
+}
+
+TEST(Recordings, StartPromptlySoANameFollowsTheMouse)
+{
+    for (const std::string &name : RequiredRecordings()) {
+        SCOPED_TRACE(name);
+        WavInfo wav = ReadWav(DataPath(name + ".wav"));
+        ASSERT_TRUE(wav.Valid);
+        size_t first = 0;
+        while (first < wav.Samples.size() && std::abs((int)wav.Samples[first]) < 1000)
+            first++;
+        EXPECT_LT(first / 22050.0, 0.2);
+    }
+}
+
+static bool PngSize(const std::string &path, int &width, int &height)
+{
+    std::vector<uint8_t> bytes = ReadWholeFile(path);
+    static const uint8_t signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    if (bytes.size() < 24 || !std::equal(signature, signature + 8, bytes.begin()) ||
+        std::string(bytes.begin() + 12, bytes.begin() + 16) != "IHDR")
+        return false;
+    width = bytes[16] << 24 | bytes[17] << 16 | bytes[18] << 8 | bytes[19];
+    height = bytes[20] << 24 | bytes[21] << 16 | bytes[22] << 8 | bytes[23];
+    return true;
+}
+
+TEST(Icons, DesktopIconsArePngsOfTheUsualSizes)
+{
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        int width = 0, height = 0;
+        ASSERT_TRUE(PngSize(DataPath("icons/quillora-" + std::to_string(size) + ".png"), width, height)) << size;
+        EXPECT_EQ(width, size);
+        EXPECT_EQ(height, size);
+    }
+}
+
+TEST(Icons, WindowIconIsA64By64BmpWithTransparentCornersAndAnOpaqueMiddle)
+{
+    std::vector<uint8_t> bmp = ReadWholeFile(DataPath("mainicon.bmp"));
+    ASSERT_GT(bmp.size(), 54u);
+    ASSERT_EQ(bmp[0], 'B');
+    ASSERT_EQ(bmp[1], 'M');
+#ifdef QUILLORA_TEST_WITH_SDL
+    SDL_Surface *icon = SDL_LoadBMP(DataPath("mainicon.bmp").c_str());
+    ASSERT_NE(icon, nullptr) << SDL_GetError();
+    EXPECT_EQ(icon->w, 64);
+    EXPECT_EQ(icon->h, 64);
+    ASSERT_NE(icon->format->Amask, 0u) << "SDL sees no alpha";
+    SDL_LockSurface(icon);
+    auto alpha = [&](int x, int y) {
+        Uint32 pixel = *(Uint32 *)((Uint8 *)icon->pixels + y * icon->pitch + x * 4);
+        Uint8 r, g, b, a;
+        SDL_GetRGBA(pixel, icon->format, &r, &g, &b, &a);
+        return a;
+    };
+    EXPECT_EQ(alpha(0, 0), 0);
+    EXPECT_EQ(alpha(63, 63), 0);
+    EXPECT_EQ(alpha(32, 32), 255);
+    SDL_UnlockSurface(icon);
+    SDL_FreeSurface(icon);
+#else
+    GTEST_SKIP() << "SDL2 not found: only the BMP signature was checked";
+#endif
+}
