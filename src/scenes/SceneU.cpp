@@ -4,6 +4,7 @@
 #include "platform/Sound.h"
 #include "scenes/LetterBars.h"
 #include "scenes/Scenes.h"
+#include "scenes/SwungArms.h"
 
 static float DropSpeed;  // the U's fall speed; keeps growing after the fall, read only while it falls
 static float DropDepth;  // how far the U has fallen
@@ -93,33 +94,14 @@ static void DrawRollingU(GLUquadric* quadric)
     }
 }
 
-// The figure with its arms swung out as far as HeadPhase says (scene T leaves it at 10, every other
-// scene that steps it at 0).
+// The figure with its arms swung out as far as HeadPhase says: scene T leaves it at 10, every other
+// scene that steps it sets it back to 0, so the arms hang as usual unless T came just before.
 static void DrawFigureWithSwungArms()
 {
-    const double p = HeadPhase / 10.0;
     glPushMatrix();
     glTranslated(FigureX, 0.75, FigureZ - 8);
     glRotated(FigureHeading + 360.0, 0, 1, 0);
-    glTranslated(0, 0, 0.1);
-    DrawLeg(FigureLegA);
-    glRotated(-38 * p, 1, 0, 0);
-    glRotated(-90 * p, 0, 1, 0);
-    glTranslated(0, 0, -0.4 * p);
-    DrawArm(FigureArmA, 0, 1.5, 0.45);
-    glTranslated(0, 0, 0.4 * p);
-    glRotated(90 * p, 0, 1, 0);
-    glRotated(38 * p, 1, 0, 0);
-    glTranslated(0, 0, -0.6);
-    DrawLeg(FigureLegB);
-    glRotated(38 * p, 1, 0, 0);
-    glRotated(90 * p, 0, 1, 0);
-    glTranslated(0, 0, 0.4 * p);
-    DrawArm(FigureArmB, 0, 1.5, -0.45);
-    glTranslated(0, 0, -0.4 * p);
-    glRotated(-90 * p, 0, 1, 0);
-    glRotated(-38 * p, 1, 0, 0);
-    DrawFigureBody();
+    DrawPlayerFigureWithArmsSwungOut(DrawFigureBody);
     glPopMatrix();
 }
 
