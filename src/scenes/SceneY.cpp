@@ -1,10 +1,69 @@
-// SceneY.cpp -- placeholder until the scene is built: the common frame with the figure standing still.
+// SceneY.cpp -- a Y glides in along the ground, ever faster, and the figure jumps over it.
 #include "framework/Frame.h"
+#include "framework/World.h"
+#include "platform/Sound.h"
+#include "scenes/LetterBars.h"
 #include "scenes/Scenes.h"
+
+static float GlideTravel;  // the upper left end of the Y's V is at x = GlideTravel - 23
+
+static void DrawGlidingY()
+{
+    GLUquadric* quadric = BeginBarProps();
+    glTranslated(-8, -8.4, -3.8);
+    glTranslated(1.5, 0, 2.6);
+    glPushMatrix();
+    glTranslated(GlideTravel - 16.5, 0, -3.6);
+    DrawBarV(quadric);
+    // The stem stands upright under the V's tip, so the Y stands on the floor.
+    glRotated(30, 0, 1, 0);
+    glTranslated(1.5, 0, -4.45);
+    gluCylinder(quadric, 0.5, 0.5, 2.1, 20, 20);
+    gluSphere(quadric, 0.5, 20, 20);
+    glTranslated(0, 0, 2.1);
+    gluSphere(quadric, 0.5, 20, 20);
+    glPopMatrix();
+    EndBarProps(quadric);
+}
+
+static void RestartLetterSound()
+{
+    RestartLetterRecording("open lauty.wav alias sound");
+}
+
+static void UpdateSceneY()
+{
+    if (GlideTravel >= 26) {
+        GlideTravel = 0;
+        PassEnd();  // the rest of the update still runs, also after the hand-back
+    } else {
+        GlideTravel = static_cast<float>(GlideTravel + 10.0 / (27.0 - GlideTravel));
+    }
+
+    // While the Y is halfway. The cue is never cleared here: in later passes only the watch restarts it.
+    if (GlideTravel >= 10 && GlideTravel < 14) {
+        if (!CueStarted) {
+            SendSoundCommand("open lauty.wav alias sound");
+            SendSoundCommand("play sound");
+            CueStarted = true;
+        }
+        WatchSoundMode(RestartLetterSound);
+    }
+
+    BounceDrop = static_cast<float>(BounceDrop + BounceSpeed);
+    BounceSpeed = static_cast<float>(BounceSpeed + 0.25);
+    if (BounceSpeed == 0) return;
+    if (BounceDrop > 7.6) {
+        BounceDrop = 7.6f;
+        if (GlideTravel >= 15) BounceSpeed = -1.65f;  // the jump
+    }
+}
 
 void SceneYFrame()
 {
     BeginSceneFrame();
-    DrawFigure();
+    DrawGlidingY();
+    DrawFigureAtHeight(0.75 - BounceDrop + 7.6);
     EndSceneFrame();
+    UpdateSceneY();
 }

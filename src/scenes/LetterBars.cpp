@@ -1,0 +1,51 @@
+// LetterBars.cpp -- pieces shared by the scenes whose letters are built of thick red bars (U to Z).
+#include "scenes/LetterBars.h"
+#include "framework/World.h"
+#include "platform/Sound.h"
+
+GLUquadric* BeginBarProps()
+{
+    glPushMatrix();
+    glRotated(90, 1, 0, 0);
+    GLUquadric* quadric = NewQuadric();
+    SetColour(196, 64, 64);
+    glTranslated(0, 0, 2.35);
+    return quadric;
+}
+
+void EndBarProps(GLUquadric* quadric)
+{
+    gluDeleteQuadric(quadric);
+    glPopMatrix();
+}
+
+void DrawBarV(GLUquadric* quadric)
+{
+    SetColour(196, 64, 64);
+    glRotated(30, 0, 1, 0);
+    gluCylinder(quadric, 0.5, 0.5, 3, 20, 20);
+    gluSphere(quadric, 0.5, 20, 20);
+    glTranslated(0, 0, 3);
+    glRotated(120, 0, 1, 0);
+    gluCylinder(quadric, 0.5, 0.5, 3, 20, 20);
+    gluSphere(quadric, 0.5, 20, 20);
+    glTranslated(0, 0, 3);
+    gluSphere(quadric, 0.5, 20, 20);
+}
+
+void DrawFigureAtHeight(double height)
+{
+    glPushMatrix();
+    glTranslated(FigureX, height, FigureZ - 8);
+    glRotated(FigureHeading + 360.0, 0, 1, 0);
+    DrawPlayerFigure(DrawFigureBody);
+    glPopMatrix();
+}
+
+void RestartLetterRecording(const char* openCommand)
+{
+    SendSoundCommand("close sound");
+    SendSoundCommand(openCommand);
+    SendSoundCommand("play sound");
+    SendSoundQuery("status sound mode", ModeReply, ModeReplyBytes);
+}
