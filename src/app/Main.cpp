@@ -1,4 +1,5 @@
 // Main.cpp -- the program's entry: start, run the loop, close the car sound, end.
+// It ends with 0 when the window was closed, 1 when no window or no OpenGL could be had.
 #include <cstdio>
 #include "app/App.h"
 #include "platform/Sound.h"
@@ -11,5 +12,6 @@ int main()
     }
     RunMessageLoop();
     SendSoundCommand("close auto");
-    return 0;
+    if (QuitExitCode() != 0) std::fprintf(stderr, "quillora: OpenGL could not be set up: %s\n", PlatformErrorText());
+    return QuitExitCode();
 }

@@ -61,10 +61,19 @@ int32_t MainWindowProcedure(const WindowMessage& message)
     const uint32_t y = message.Second >> 16;
     switch (message.Kind) {
     case MessageCreate:
+        // Without OpenGL nothing can be drawn: the program says so and ends, with a failing exit code.
         DeviceContext = GetDeviceContext(message.Window);
-        if (!SetupPixelFormat(DeviceContext)) PostQuitRequest(0);
+        if (!SetupPixelFormat(DeviceContext)) {
+            PostQuitRequest(1);
+            return 0;
+        }
         RenderContext = CreateRenderContext(DeviceContext);
-        MakeRenderContextCurrent(DeviceContext, RenderContext);
+        if (!MakeRenderContextCurrent(DeviceContext, RenderContext)) {
+            char text[300];
+            std::snprintf(text, sizeof text, "No OpenGL context could be made (%s)", PlatformErrorText());
+            ShowMessageBox(text, "Error");
+            PostQuitRequest(1);
+        }
         return 0;
     case MessageSize: {
         int width = 0;

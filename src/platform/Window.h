@@ -83,6 +83,8 @@ int32_t DispatchWindowMessage(const WindowMessage& message);
 int32_t DefaultWindowProcedure(const WindowMessage& message);
 // Queues the quit request; the exit code is kept for the program's end.
 void PostQuitRequest(int exitCode);
+// The exit code of the quit request that was posted (0 when none was).
+int QuitExitCode();
 
 DeviceHandle GetDeviceContext(WindowHandle window);
 void ReleaseDeviceContext(WindowHandle window, DeviceHandle device);

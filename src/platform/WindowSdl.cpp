@@ -22,6 +22,7 @@ static const char* IconFile;
 static PlatformWindow TheWindow;
 static bool WindowAlive;
 static bool QuitPosted;
+static int QuitCode;
 static char ErrorText[256];
 
 SDL_Window* SdlWindowOf(DeviceHandle device)
@@ -183,9 +184,15 @@ int32_t DefaultWindowProcedure(const WindowMessage& message)
     return 0;
 }
 
-void PostQuitRequest(int)
+void PostQuitRequest(int exitCode)
 {
+    if (!QuitPosted) QuitCode = exitCode;
     QuitPosted = true;
+}
+
+int QuitExitCode()
+{
+    return QuitCode;
 }
 
 DeviceHandle GetDeviceContext(WindowHandle window)
@@ -232,12 +239,18 @@ bool SetPixelFormat(DeviceHandle device, int format, const PixelFormatRequest&)
 
 RenderHandle CreateRenderContext(DeviceHandle device)
 {
-    return device->Sdl != nullptr ? SDL_GL_CreateContext(device->Sdl) : nullptr;
+    if (device->Sdl == nullptr) return nullptr;
+    RenderHandle context = SDL_GL_CreateContext(device->Sdl);
+    if (context == nullptr) std::snprintf(ErrorText, sizeof ErrorText, "%s", SDL_GetError());
+    return context;
 }
 
 bool MakeRenderContextCurrent(DeviceHandle device, RenderHandle context)
 {
-    return device->Sdl != nullptr && context != nullptr && SDL_GL_MakeCurrent(device->Sdl, context) == 0;
+    if (device->Sdl == nullptr || context == nullptr) return false;
+    if (SDL_GL_MakeCurrent(device->Sdl, context) == 0) return true;
+    std::snprintf(ErrorText, sizeof ErrorText, "%s", SDL_GetError());
+    return false;
 }
 
 void DeleteRenderContext(RenderHandle context)
