@@ -14,7 +14,7 @@
 
 int TraceFrame;
 
-constexpr uint32_t StartTick = 10000;
+constexpr uint32_t DefaultStartTick = 10000;
 constexpr uint32_t FrameMilliseconds = 90;
 
 struct TraceEvent {
@@ -29,6 +29,7 @@ struct TraceOptions {
     std::map<long, std::vector<TraceEvent>> Events;
     std::map<long, std::vector<std::string>> Shots;
     bool Timing = false;
+    uint32_t StartTick = DefaultStartTick;  // another start shows how the program takes a tick-count wrap
 };
 
 [[noreturn]] static void Fail(const std::string& text, int code)
@@ -71,7 +72,7 @@ static TraceOptions ParseOptions(int argc, char** argv)
             continue;
         }
         if (option != "--data" && option != "--frames" && option != "--move" && option != "--click" &&
-            option != "--shot")
+            option != "--shot" && option != "--start-tick")
             Fail("unknown option \"" + option + "\"", 2);
         if (i + 1 >= argc) Fail(option + " needs a value", 2);
         const std::string value = argv[++i];
@@ -79,6 +80,8 @@ static TraceOptions ParseOptions(int argc, char** argv)
             options.DataDirectory = value;
         } else if (option == "--frames") {
             options.Frames = ParseWhole(value, 0, 100000000, option);
+        } else if (option == "--start-tick") {
+            options.StartTick = static_cast<uint32_t>(ParseWhole(value, 0, 4294967295, option));
         } else if (option == "--move") {
             ParseEvent(value, MessageMouseMove, option, options);
         } else if (option == "--click") {
@@ -100,7 +103,7 @@ int main(int argc, char** argv)
         Fail("cannot change to the data directory \"" + options.DataDirectory + "\"", 2);
     setenv("SDL_VIDEODRIVER", "offscreen", 0);  // no screen needed; a real GL context all the same
 
-    TraceTick = StartTick;
+    TraceTick = options.StartTick;
     TraceFrame = 0;
     if (!StartProgram()) Fail(PlatformErrorText(), 1);
     if (MessageWaiting()) {
@@ -109,7 +112,7 @@ int main(int argc, char** argv)
     }
 
     for (long frame = 1; frame <= options.Frames; frame++) {
-        TraceTick = StartTick + FrameMilliseconds * static_cast<uint32_t>(frame - 1);
+        TraceTick = options.StartTick + FrameMilliseconds * static_cast<uint32_t>(frame - 1);
         TraceFrame = static_cast<int>(frame);
         if (auto events = options.Events.find(frame); events != options.Events.end())
             for (const TraceEvent& event : events->second)
