@@ -7,7 +7,7 @@
 static void DrawSecondFigure()
 {
     glPushMatrix();
-    glTranslated(FigureX + 5, 0.75, FigureZ - 8);
+    glTranslated(FigureX + 5.0, 0.75, FigureZ - 8.0);
     // Faces away at SceneTick 0 and comes round 18 degrees a frame.
     glRotated(FigureHeading + (10 - SceneTick) / 10.0 * 180, 0, 1, 0);
     glRotated(10, 0, 0, 1);

@@ -11,7 +11,7 @@ static void DrawFrogBall()
     DrawMouthBall(green, -4, true, SceneValueC);
 
     // The tongue grows with the mouth: closed, it is a ball at its root.
-    const double tongue = 18 * SceneValueC;
+    const double tongue = 18.0 * SceneValueC;
     glPushMatrix();
     EnterMouthBallSpace();
     GLUquadric* quadric = NewQuadric();

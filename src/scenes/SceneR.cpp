@@ -23,7 +23,7 @@ static void DrawStretchingFigure()
         ArmRigStep(CompanionArmB);
     }
     glPushMatrix();
-    glTranslated(FigureX, 0.75, FigureZ - 8);
+    glTranslated(FigureX, 0.75, FigureZ - 8.0);
     glRotated(10, 0, 0, 1);  // leaning, and never turned by the heading
     DrawCompanionFigure();
     glPopMatrix();

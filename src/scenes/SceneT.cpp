@@ -24,8 +24,8 @@ static void RebuildRodArms()
 static void DrawJumpingFigure()
 {
     // Lower as BounceDrop grows, and a full turn for every 7.5 of it.
-    glTranslated(FigureX, 5.75 - BounceDrop / 1.5, FigureZ - 8);
-    glRotated(BounceDrop * 360 / 7.5 + FigureHeading, 0, 1, 0);
+    glTranslated(FigureX, 5.75 - BounceDrop / 1.5, FigureZ - 8.0);
+    glRotated(BounceDrop * 360.0 / 7.5 + FigureHeading, 0, 1, 0);
     DrawPlayerFigureWithArmsSwungOut(DrawFigureBodyVariant);
 }
 
