@@ -3,6 +3,7 @@
 #include "framework/World.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
+#include "scenes/StandingPose.h"
 
 static void DrawPost()
 {
@@ -38,13 +39,7 @@ static void RestartWalk()
     FigureZ = -12;
     HeadColour = {90, 64, 64};
     SceneTick = 0;
-    ArmRigReset(FigureArmA, 1.1);
-    ArmRigReset(FigureArmB, 1.1);
-    ArmRigSetLengths(FigureArmA, 1.2, 1.0);
-    ArmRigSetLengths(FigureArmB, 1.2, 1.0);
-    for (int i = 0; i < 6; i++) ArmRigStep(FigureArmB);
-    ArmRigStep(FigureArmA);
-    ArmRigStep(FigureArmB);
+    StandFigureArms();
     PassEnd();
 }
 

@@ -66,6 +66,31 @@ static RedArea RedIn(const std::string& path)
     return red;
 }
 
+// A visit of a three-pass scene whose first frame is trace frame 'first': each pass of passFrames frames
+// opens the letter's recording and plays it in its cueFrame and sends "close sound" in its closeFrame;
+// the third pass hands back to the menu, which then clicks once, because the scene left its cue flag
+// clear.
+static void ExpectThreeCuedPasses(const TraceRun& run, long first, long passFrames, long cueFrame, long closeFrame,
+                                  const std::string& openCommand)
+{
+    const long last = first - 1 + 3 * passFrames;
+    EXPECT_EQ(FrameAt(run, first - 1 + passFrames - 1).Passes, 0);
+    EXPECT_EQ(FrameAt(run, first - 1 + passFrames).Passes, 1);
+    EXPECT_EQ(FrameAt(run, first - 1 + 2 * passFrames).Passes, 2);
+    EXPECT_NE(FrameAt(run, last - 1).Scene, 25);
+    EXPECT_EQ(FrameAt(run, last).Scene, 25);
+
+    Frames cues, closes;
+    for (long pass = 0; pass < 3; pass++) {
+        cues.push_back(first - 1 + pass * passFrames + cueFrame);
+        closes.push_back(first - 1 + pass * passFrames + closeFrame);
+    }
+    EXPECT_EQ(SoundFramesBetween(run, openCommand, first, last), cues);
+    EXPECT_EQ(SoundFramesBetween(run, "play sound", first, last), cues);
+    EXPECT_EQ(SoundFramesBetween(run, "close sound", first + 1, last), closes);  // not the click's own
+    EXPECT_EQ(SoundsInFrame(run, last + 1), (Commands{"open klicke.wav alias sound", "play sound"}));
+}
+
 // ---------------------------------------------------------------- scene A
 
 // The figure walks two thirds of a unit a frame from z 0: its 17th frame passes -11 (the cue) and its
@@ -78,23 +103,9 @@ TEST(SceneA, ThreePassesOfWalkTumbleAndWaitThenTheMenuWithItsClick)
 {
     const TraceRun run = RunLetter('A', SceneFrame(3 * APassFrames) + 3);
     ASSERT_EQ(run.ExitCode, 0) << run.Errors;
-    EXPECT_EQ(FrameWhenPassesReach(run, 1), SceneFrame(APassFrames));
-    EXPECT_EQ(FrameWhenPassesReach(run, 2), SceneFrame(2 * APassFrames));
-    const long handBack = SceneFrame(3 * APassFrames);
-    EXPECT_EQ(FrameHandingBack(run), handBack);
-
-    Frames cues, closes;
-    for (long pass = 0; pass < 3; pass++) {
-        cues.push_back(SceneFrame(pass * APassFrames + ACueFrame));
-        closes.push_back(SceneFrame(pass * APassFrames + AWalkFrames + 1));
-    }
-    EXPECT_EQ(SoundFrames(run, "open lauta.wav alias sound"), cues);
-    EXPECT_EQ(SoundFramesBetween(run, "play sound", 2, handBack), cues);
-    EXPECT_EQ(SoundFramesBetween(run, "close sound", 3, handBack), closes);
+    ExpectThreeCuedPasses(run, SceneFrame(1), APassFrames, ACueFrame, AWalkFrames + 1, "open lauta.wav alias sound");
     // the frame that counts the third pass sees the figure back at 0 and starts no cue
-    EXPECT_EQ(SoundsInFrame(run, handBack), Commands{"open auto.wav alias auto"});
-    // the scene left its cue flag clear, so the menu clicks once on arrival
-    EXPECT_EQ(SoundsInFrame(run, handBack + 1), (Commands{"open klicke.wav alias sound", "play sound"}));
+    EXPECT_EQ(SoundsInFrame(run, SceneFrame(3 * APassFrames)), Commands{"open auto.wav alias auto"});
 }
 
 // ---------------------------------------------------------------- scene B
@@ -104,38 +115,23 @@ TEST(SceneA, ThreePassesOfWalkTumbleAndWaitThenTheMenuWithItsClick)
 constexpr long BPassFrames = 71;
 constexpr long BCueFrame = 21;
 
-TEST(SceneB, PassesOf71FramesWithTheCueAsTheBallsNearlyReachTheBars_AndASecondVisitIsTheSame)
+TEST(SceneB, PassesOf71FramesWithTheCueAsTheBallsNearlyReachTheBarsOnEveryVisit)
 {
     // visit B, let it hand back, and visit it again: the balls must be home for the second visit
     const long secondClick = SceneFrame(3 * BPassFrames) + 6;
     const TraceRun run = RunLetter('B', secondClick - 1 + 3 * BPassFrames + 3,
                                    "--click " + LetterPosition('B') + "@" + std::to_string(secondClick));
     ASSERT_EQ(run.ExitCode, 0) << run.Errors;
-    ASSERT_EQ(HandBacks(run), (Frames{SceneFrame(3 * BPassFrames), secondClick - 1 + 3 * BPassFrames}));
-    EXPECT_EQ(FrameWhenPassesReach(run, 1), SceneFrame(BPassFrames));
-    EXPECT_EQ(FrameWhenPassesReach(run, 2), SceneFrame(2 * BPassFrames));
 
-    Frames cues, closes;
-    for (const long first : {SceneFrame(1), secondClick}) {
-        for (long pass = 0; pass < 3; pass++) {
-            cues.push_back(first - 1 + pass * BPassFrames + BCueFrame);
-            closes.push_back(first - 1 + (pass + 1) * BPassFrames);
-        }
-    }
-    EXPECT_EQ(SoundFrames(run, "open lautb.wav alias sound"), cues);
-    Frames sceneCloses;
-    for (const long frame : SoundFrames(run, "close sound"))
-        if (frame != 2 && frame != secondClick) sceneCloses.push_back(frame);  // not the clicks' own
-    EXPECT_EQ(sceneCloses, closes);
-    for (const long handBack : HandBacks(run))
-        EXPECT_EQ(SoundsInFrame(run, handBack + 1), (Commands{"open klicke.wav alias sound", "play sound"}));
+    for (const long first : {SceneFrame(1), secondClick})
+        ExpectThreeCuedPasses(run, first, BPassFrames, BCueFrame, BPassFrames, "open lautb.wav alias sound");
 
     // the figure stands where set-up put it, turned to 180
     for (long frame = SceneFrame(1); frame < SceneFrame(3 * BPassFrames); frame++) {
         const TraceFrameLine line = FrameAt(run, frame);
         EXPECT_EQ(line.X, 0);
         EXPECT_EQ(line.Z, 0);
-        EXPECT_EQ(line.Heading, 180);
+        EXPECT_EQ(line.Heading, 180) << "frame " << frame;
     }
 }
 
@@ -248,21 +244,8 @@ TEST(SceneD, ThreePassesOfWalkToThePostAndWait)
 {
     const TraceRun run = RunLetter('D', SceneFrame(3 * DPassFrames) + 3);
     ASSERT_EQ(run.ExitCode, 0) << run.Errors;
-    EXPECT_EQ(FrameWhenPassesReach(run, 1), SceneFrame(DPassFrames));
-    EXPECT_EQ(FrameWhenPassesReach(run, 2), SceneFrame(2 * DPassFrames));
+    ExpectThreeCuedPasses(run, SceneFrame(1), DPassFrames, DCueFrame, DPassFrames, "open lautd.wav alias sound");
     const long handBack = SceneFrame(3 * DPassFrames);
-    EXPECT_EQ(FrameHandingBack(run), handBack);
-
-    Frames cues, closes;
-    for (long pass = 0; pass < 3; pass++) {
-        cues.push_back(SceneFrame(pass * DPassFrames + DCueFrame));
-        closes.push_back(SceneFrame((pass + 1) * DPassFrames));
-    }
-    EXPECT_EQ(SoundFrames(run, "open lautd.wav alias sound"), cues);
-    EXPECT_EQ(SoundFramesBetween(run, "play sound", 2, handBack), cues);
-    EXPECT_EQ(SoundFramesBetween(run, "close sound", 3, handBack), closes);
-    EXPECT_EQ(SoundsInFrame(run, handBack + 1), (Commands{"open klicke.wav alias sound", "play sound"}));
-
     EXPECT_LT(FrameAt(run, SceneFrame(DWalkFrames - 1)).Z, 3.6);
     EXPECT_NEAR(FrameAt(run, SceneFrame(DWalkFrames)).Z, 11.0 / 3, 1e-4);
     EXPECT_EQ(FrameAt(run, SceneFrame(DPassFrames)).Z, -12);  // back at the start line
