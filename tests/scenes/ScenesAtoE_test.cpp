@@ -167,18 +167,27 @@ constexpr long CHandBackFrame = CBackingEnds + 10;
 static const Commands CCue = {"open lautc.wav alias sound", "play sound", "stop auto"};
 static const Commands CEnd = {"play auto from 0", "close sound", "close auto", "open auto.wav alias auto"};
 
-// Scene C from a fresh start, then, from the menu, scene C once more.
-static const TraceRun& SceneCTwiceRun()
+// A visit that starts with the car already at x -30, as scene C leaves it: ten frames shorter.
+constexpr long CLaterVisitFrames = CHandBackFrame - CNearFrame;
+constexpr long GVisitFrames = 2 * 201;  // scene G: two passes of 201 frames
+constexpr long CSecondVisit = SceneFrame(CHandBackFrame) + 6;
+constexpr long GVisit = CSecondVisit - 1 + CLaterVisitFrames + 6;
+constexpr long CThirdVisit = GVisit - 1 + GVisitFrames + 6;
+
+// Scene C from a fresh start, C again, then scene G, then C once more; each visit's first frame is
+// the frame of its click.
+static const TraceRun& SceneCVisitsRun()
 {
-    static const long secondClick = SceneFrame(CHandBackFrame) + 6;
-    static const TraceRun run = RunLetter('C', secondClick - 1 + CHandBackFrame + 3,
-                                          "--click " + LetterPosition('C') + "@" + std::to_string(secondClick));
+    static const TraceRun run = RunLetter(
+        'C', CThirdVisit - 1 + CLaterVisitFrames + 3,
+        "--click " + LetterPosition('C') + "@" + std::to_string(CSecondVisit) + " --click " + LetterPosition('G') +
+            "@" + std::to_string(GVisit) + " --click " + LetterPosition('C') + "@" + std::to_string(CThirdVisit));
     return run;
 }
 
 TEST(SceneC, OneRunOfFivePassesOfTheCarWithTheCueOnTheFourth)
 {
-    const TraceRun& run = SceneCTwiceRun();
+    const TraceRun& run = SceneCVisitsRun();
     ASSERT_EQ(run.ExitCode, 0) << run.Errors;
     const long handBack = SceneFrame(CHandBackFrame);
     ASSERT_EQ(HandBacks(run).at(0), handBack);
@@ -197,7 +206,7 @@ TEST(SceneC, OneRunOfFivePassesOfTheCarWithTheCueOnTheFourth)
 
 TEST(SceneC, TheSleeperOnlyTurnsWhileTheCarIsNear)
 {
-    const TraceRun& run = SceneCTwiceRun();
+    const TraceRun& run = SceneCVisitsRun();
     // down by 3 a frame on the first pass (frames 10 to 70), up on the second, never moved
     EXPECT_EQ(FrameAt(run, SceneFrame(CNearFrame - 1)).Heading, 90);
     EXPECT_EQ(FrameAt(run, SceneFrame(CNearFrame)).Heading, 87);
@@ -215,21 +224,36 @@ TEST(SceneC, TheSleeperOnlyTurnsWhileTheCarIsNear)
     }
 }
 
-TEST(SceneC, ASecondVisitCarriesOnFromWhereTheCarWasLeft)
+TEST(SceneC, ALaterVisitCarriesOnFromWhereTheCarWasLeft)
 {
     // the first visit left the car at x -30 with no passes counted: the second starts with the car near,
     // its first pass ten frames short, and everything after it ten frames earlier
-    const TraceRun& run = SceneCTwiceRun();
-    const long first = SceneFrame(CHandBackFrame) + 6;  // the second visit's first frame
+    const TraceRun& run = SceneCVisitsRun();
     const Frames handBacks = HandBacks(run);
-    ASSERT_EQ(handBacks.size(), 2u);
-    EXPECT_EQ(handBacks[1], first - 1 + CHandBackFrame - CNearFrame);
-    EXPECT_EQ(SoundsInFrame(run, first - 1 + CCueFrame - CNearFrame), CCue);
-    Frames carSounds = {first};
-    for (long pass = 1; pass < 4; pass++) carSounds.push_back(first - 1 + pass * CPassFrames);
+    ASSERT_EQ(handBacks, (Frames{SceneFrame(CHandBackFrame), CSecondVisit - 1 + CLaterVisitFrames,
+                                 GVisit - 1 + GVisitFrames, CThirdVisit - 1 + CLaterVisitFrames}));
+    EXPECT_EQ(SoundsInFrame(run, CSecondVisit - 1 + CCueFrame - CNearFrame), CCue);
+    Frames carSounds = {CSecondVisit};
+    for (long pass = 1; pass < 4; pass++) carSounds.push_back(CSecondVisit - 1 + pass * CPassFrames);
     carSounds.push_back(handBacks[1]);
-    EXPECT_EQ(SoundFramesBetween(run, "play auto from 0", first, handBacks[1]), carSounds);
-    EXPECT_EQ(FrameAt(run, first).Heading, 87);
+    EXPECT_EQ(SoundFramesBetween(run, "play auto from 0", CSecondVisit, handBacks[1]), carSounds);
+    EXPECT_EQ(FrameAt(run, CSecondVisit).Heading, 87);
+}
+
+TEST(SceneC, AfterSceneGTheCarSoundWaitsForTheSecondPass)
+{
+    // scene G, finding the car near, plays the car sound once and leaves its latch set; the next visit
+    // of C runs as the one before it but stays quiet until the car's first wrap clears the latch
+    const TraceRun& run = SceneCVisitsRun();
+    const Frames handBacks = HandBacks(run);
+    ASSERT_EQ(handBacks.size(), 4u);
+    EXPECT_EQ(SoundFramesBetween(run, "play auto from 0", GVisit, handBacks[2]), Frames{GVisit});
+    Frames carSounds;
+    for (long pass = 1; pass < 4; pass++) carSounds.push_back(CThirdVisit - 1 + pass * CPassFrames);
+    carSounds.push_back(handBacks[3]);
+    EXPECT_EQ(SoundFramesBetween(run, "play auto from 0", CThirdVisit, handBacks[3]), carSounds);
+    EXPECT_EQ(SoundsInFrame(run, CThirdVisit - 1 + CCueFrame - CNearFrame), CCue);
+    EXPECT_EQ(SoundsInFrame(run, handBacks[3]), CEnd);
 }
 
 // ---------------------------------------------------------------- scene D
