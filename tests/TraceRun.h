@@ -51,7 +51,8 @@ std::vector<long> SoundFrames(const TraceRun& run, const std::string& command);
 std::vector<std::string> SoundsInFrame(const TraceRun& run, long frame);
 // The first frame whose line shows this many passes in a letter scene, or -1.
 long FrameWhenPassesReach(const TraceRun& run, int passes);
-// The first frame at or after 'from' drawn in the menu, or -1.
+// The first frame at or after 'from' whose line shows the menu, or -1. After a scene that is the frame
+// whose update handed back (drawn as the scene); the menu itself is drawn from the frame after it.
 long FirstMenuFrameFrom(const TraceRun& run, long from);
 // The first frame whose update handed back to the menu (its line already shows scene 25; the menu is
 // drawn from the next frame on), or -1.
