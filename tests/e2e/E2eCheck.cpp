@@ -1,0 +1,329 @@
+// E2eCheck.cpp -- judges a run of the real program: its frames against quillora-trace's, its screenshots, and
+// its captured sound against the moments the frames say each recording was sent.
+//
+//   quillora-e2e-check --dir RUN --data DATA --trace QUILLORA-TRACE
+//
+// RUN holds what run-e2e.sh left: recorder.log, pictures.rgb, actions.log, capture.raw and the screenshots.
+// Prints one line per check; the exit status is 1 when any failed.
+#include <algorithm>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <set>
+#include "E2eCheck.h"
+
+// A real frame and the trace's picture of it may differ in a few edge pixels of the figure (the X server's
+// GL and the offscreen one rasterise a hair differently); neighbouring frames differ in thousands.
+constexpr long SamePictureMostPixels = 400;
+constexpr int PixelTolerance = 2;
+constexpr double SoundWithinSeconds = 0.100;
+constexpr long ScenePasses = 3;
+constexpr long SceneFramesPerPass = 40;
+
+static int Failures = 0;
+
+static void Report(bool passed, const char* step, const char* format, ...)
+{
+    std::printf("%s %s: ", passed ? "ok" : "FAILED", step);
+    va_list arguments;
+    va_start(arguments, format);
+    std::vprintf(format, arguments);
+    va_end(arguments);
+    std::printf("\n");
+    if (!passed) Failures++;
+}
+
+// The first frame presented after a moment: a message that arrives then is handled right after that frame.
+static long FirstFrameAfter(const RecorderLog& log, double time)
+{
+    for (const RealFrame& frame : log.Frames)
+        if (frame.Time > time) return frame.Number;
+    return -1;
+}
+
+static const RealFrame& Frame(const RecorderLog& log, long number)
+{
+    return log.Frames[static_cast<size_t>(number - 1)];
+}
+
+static bool SameState(const TraceState& a, const TraceState& b)
+{
+    return a.Scene == b.Scene && a.Passes == b.Passes && a.X == b.X && a.Z == b.Z && a.Heading == b.Heading;
+}
+
+static long CountPixels(const Rgb& picture, int left, int top, int right, int bottom, bool (*wanted)(const unsigned char*))
+{
+    long count = 0;
+    for (int y = std::max(top, 0); y < std::min(bottom, picture.Height); y++)
+        for (int x = std::max(left, 0); x < std::min(right, picture.Width); x++)
+            if (wanted(&picture.Pixels[(static_cast<size_t>(y) * picture.Width + x) * 3])) count++;
+    return count;
+}
+
+static bool FigureGrey(const unsigned char* p)
+{
+    return std::max({p[0], p[1], p[2]}) < 110 && std::max({p[0], p[1], p[2]}) - std::min({p[0], p[1], p[2]}) < 40;
+}
+
+static bool StronglyColoured(const unsigned char* p)
+{
+    return std::max({p[0], p[1], p[2]}) - std::min({p[0], p[1], p[2]}) > 100;
+}
+
+static bool LetterRed(const unsigned char* p)
+{
+    return p[0] > 120 && p[1] < 90 && p[2] < 90;
+}
+
+static void CheckPacing(const RecorderLog& log)
+{
+    std::vector<double> gaps;
+    for (size_t i = 1; i < log.Frames.size(); i++) gaps.push_back(log.Frames[i].Time - log.Frames[i - 1].Time);
+    std::sort(gaps.begin(), gaps.end());
+    const double mean = (log.Frames.back().Time - log.Frames.front().Time) / static_cast<double>(gaps.size());
+    // Frames begin at least 90 ms apart; when they are presented also depends on how long each took to draw.
+    Report(mean >= 0.088 && mean <= 0.150, "frame pacing",
+           "%zu frames, mean %.1f ms apart (shortest %.0f, median %.0f, longest %.0f ms); want 88 to 150 ms",
+           log.Frames.size(), mean * 1000, gaps.front() * 1000, gaps[gaps.size() / 2] * 1000, gaps.back() * 1000);
+}
+
+int main(int argc, char** argv)
+{
+    std::string dir;
+    std::string data;
+    std::string trace;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--dir") == 0) dir = argv[i + 1];
+        if (std::strcmp(argv[i], "--data") == 0) data = argv[i + 1];
+        if (std::strcmp(argv[i], "--trace") == 0) trace = argv[i + 1];
+    }
+    if (dir.empty() || data.empty() || trace.empty()) {
+        std::fprintf(stderr, "usage: %s --dir RUN --data DATA --trace QUILLORA-TRACE\n", argv[0]);
+        return 2;
+    }
+
+    RecorderLog log;
+    if (!ReadRecorderLog(dir + "/recorder.log", &log) || log.Frames.size() < 2 || log.Width == 0) {
+        Report(false, "frames", "the recorder saw no window or too few frames (%s/recorder.log)", dir.c_str());
+        return 1;
+    }
+    const std::vector<ScriptAction> actions = ReadScriptActions(dir + "/actions.log");
+    CheckPacing(log);
+
+    // The script's menu actions: two hovers, then the click on A. A hover is logged before the move is asked
+    // for and again ("moved") once the pointer is there; a frame presented in between leaves two candidates
+    // for the frame after which the program handled it.
+    std::vector<const ScriptAction*> hovers;
+    std::vector<std::pair<long, long>> hoverHandledAfter;
+    const ScriptAction* click = nullptr;
+    for (size_t i = 0; i < actions.size(); i++) {
+        const ScriptAction& action = actions[i];
+        if (action.Kind == "hover" && action.Words.size() == 2 && i + 1 < actions.size() && actions[i + 1].Kind == "moved") {
+            hovers.push_back(&action);
+            hoverHandledAfter.emplace_back(FirstFrameAfter(log, action.Time), FirstFrameAfter(log, actions[i + 1].Time));
+        }
+        if (action.Kind == "click" && action.Words.size() == 2) click = &action;
+    }
+    long unknown = 0;
+    for (const RealFrame& frame : log.Frames)
+        if (frame.Picture < 0) unknown++;
+    Report(unknown * 10 <= static_cast<long>(log.Frames.size()), "recorder",
+           "%ld of %zu frames were drawn over before the recorder could read them (at most a tenth may be)", unknown,
+           log.Frames.size());
+    if (click == nullptr) {
+        Report(false, "scene start", "the script logged no click");
+        return 1;
+    }
+    long menuPicture = -1;
+    for (const RealFrame& frame : log.Frames)
+        if (menuPicture < 0) menuPicture = frame.Picture;
+    const long clickHandledAfter = FirstFrameAfter(log, click->Time);
+    long sceneFirst = -1;
+    for (const RealFrame& frame : log.Frames)
+        if (frame.Number > clickHandledAfter && frame.Picture >= 0 && frame.Picture != menuPicture) {
+            sceneFirst = frame.Number;
+            break;
+        }
+    const long lastFrame = static_cast<long>(log.Frames.size());
+    const long sceneFrames = ScenePasses * SceneFramesPerPass;
+    if (clickHandledAfter < 0 || sceneFirst < 0 || sceneFirst + sceneFrames > lastFrame) {
+        Report(false, "scene start", "no scene frames after the click, or the run ended before the scene did");
+        return 1;
+    }
+    // The first scene frame may have gone unseen; the frame after the click's must be a scene frame or that.
+    if (sceneFirst - clickHandledAfter == 2 && Frame(log, sceneFirst - 1).Picture < 0) sceneFirst--;
+    Report(sceneFirst - clickHandledAfter >= 1 && sceneFirst - clickHandledAfter <= 2, "scene start",
+           "the click came before frame %ld was presented; the scene's first frame is frame %ld", clickHandledAfter,
+           sceneFirst);
+
+    // The same run in quillora-trace: the same hovers and click at the same frames, but none of the moves,
+    // clicks and keys the script made during the scene. Shots of the frames worth comparing.
+    std::string command = trace + " --data '" + data + "' --frames " + std::to_string(lastFrame);
+    for (size_t i = 0; i < hovers.size(); i++)
+        command += " --move " + hovers[i]->Words[0] + "," + hovers[i]->Words[1] + "@" +
+                   std::to_string(hoverHandledAfter[i].first + 1);
+    command += " --click " + click->Words[0] + "," + click->Words[1] + "@" + std::to_string(sceneFirst);
+    std::set<long> shots{1, sceneFirst + sceneFrames, lastFrame};
+    for (long frame = sceneFirst; frame < sceneFirst + sceneFrames; frame += 7) shots.insert(frame);
+    for (long frame : {16L, 17L, 18L, 29L, 30L, 40L}) shots.insert(sceneFirst + frame - 1);
+    for (const ScriptAction& action : actions)
+        if (action.Kind == "disturb") {
+            const long after = FirstFrameAfter(log, action.Time);
+            if (after > 0 && after + 1 <= lastFrame) shots.insert(after + 1);
+        }
+    for (long frame : shots) command += " --shot " + std::to_string(frame) + ":" + dir + "/trace-" + std::to_string(frame) + ".png";
+    TraceOutput expected;
+    if (!RunTrace(command, &expected) || static_cast<long>(expected.States.size()) != lastFrame) {
+        Report(false, "trace", "quillora-trace did not run: %s", command.c_str());
+        return 1;
+    }
+
+    // Every compared frame shows what the trace drew at that frame.
+    const std::string pictures = dir + "/pictures.rgb";
+    long worst = 0;
+    long worstFrame = 0;
+    std::vector<long> mismatched;
+    long compared = 0;
+    for (long frame : shots) {
+        if (Frame(log, frame).Picture < 0) continue;
+        compared++;
+        Rgb real;
+        Rgb wanted;
+        const bool read = ReadRecordedPicture(pictures, log.Width, log.Height, Frame(log, frame).Picture, &real) &&
+                          ReadPng(dir + "/trace-" + std::to_string(frame) + ".png", &wanted);
+        const long differing = read ? DifferingPixels(real, wanted, PixelTolerance) : log.Width * log.Height;
+        if (differing > worst) {
+            worst = differing;
+            worstFrame = frame;
+        }
+        if (differing > SamePictureMostPixels) mismatched.push_back(frame);
+    }
+    std::string list;
+    for (long frame : mismatched) list += " " + std::to_string(frame);
+    Report(mismatched.empty(), "frames match the trace",
+           "%ld frames compared; most differing pixels %ld (frame %ld), allowed %ld; mismatched:%s", compared, worst,
+           worstFrame, SamePictureMostPixels, mismatched.empty() ? " none" : list.c_str());
+
+    // Between the compared frames: the picture changes exactly when the trace's figure moved, so no frame
+    // was skipped, repeated or changed by the moves, clicks and keys sent during the scene.
+    std::vector<long> offBeat;
+    for (long frame = sceneFirst + 1; frame < sceneFirst + sceneFrames; frame++) {
+        if (Frame(log, frame).Picture < 0 || Frame(log, frame - 1).Picture < 0) continue;
+        const bool realChanged = Frame(log, frame).Picture != Frame(log, frame - 1).Picture;
+        const bool traceChanged = !SameState(expected.States[static_cast<size_t>(frame - 2)],
+                                             expected.States[static_cast<size_t>(frame - 3)]);
+        if (realChanged != traceChanged) offBeat.push_back(frame);
+    }
+    list.clear();
+    for (long frame : offBeat) list += " " + std::to_string(frame);
+    Report(offBeat.empty(), "scene runs undisturbed", "%ld scene frames; frames whose change differs from the trace:%s",
+           sceneFrames, offBeat.empty() ? " none" : list.c_str());
+    const TraceState& handBack = expected.States[static_cast<size_t>(sceneFirst + sceneFrames - 2)];
+    Report(handBack.Scene == 25 && Frame(log, sceneFirst + sceneFrames).Picture != Frame(log, sceneFirst + sceneFrames - 1).Picture,
+           "back at the menu", "after %ld scene frames the trace is in scene %d and the real window shows a new picture",
+           sceneFrames, handBack.Scene);
+
+    // The screenshots a person would take.
+    Rgb menuShot;
+    Rgb traceMenu;
+    ReadPng(dir + "/trace-1.png", &traceMenu);
+    std::vector<Rgb> sceneShots;
+    for (const ScriptAction& action : actions) {
+        if (action.Kind != "shot" || action.Words.size() != 2) continue;
+        Rgb shot;
+        if (!ReadPng(action.Words[0], &shot)) {
+            Report(false, "screenshot", "cannot read %s", action.Words[0].c_str());
+            continue;
+        }
+        const std::string& role = action.Words[1];
+        if (role == "menu") {
+            menuShot = shot;
+            const long differing = DifferingPixels(shot, traceMenu, PixelTolerance);
+            const long figure = CountPixels(shot, 640, 220, shot.Width, 470, FigureGrey);
+            const long letters = CountPixels(shot, 0, 0, 640, shot.Height, StronglyColoured);
+            Report(shot.Width == 742 && shot.Height == 523 && differing <= SamePictureMostPixels && figure > 1500 &&
+                       letters > 30000,
+                   "menu screenshot", "%dx%d; %ld pixels differ from the trace's menu; %ld figure pixels; %ld letter pixels",
+                   shot.Width, shot.Height, differing, figure, letters);
+        } else if (role == "scene") {
+            const long fromMenu = DifferingPixels(shot, menuShot, PixelTolerance);
+            const long red = CountPixels(shot, 0, 0, shot.Width, shot.Height, LetterRed);
+            const long fromLast = sceneShots.empty() ? -1 : DifferingPixels(shot, sceneShots.back(), PixelTolerance);
+            Report(fromMenu > 50000 && red > 2000 && (sceneShots.empty() || fromLast > 1000), "scene screenshot",
+                   "%s: %ld pixels differ from the menu, %ld red letter pixels, %ld differ from the shot before",
+                   action.Words[0].c_str(), fromMenu, red, fromLast);
+            sceneShots.push_back(shot);
+        } else if (role == "back") {
+            const long differing = DifferingPixels(shot, menuShot, PixelTolerance);
+            Report(differing <= SamePictureMostPixels, "menu again", "%ld pixels differ from the first menu screenshot",
+                   differing);
+        }
+    }
+
+    // The sound: every recording the trace says was played is heard, where the frames say it was sent.
+    const std::vector<int16_t> capture = ReadCaptureLeft(dir + "/capture.raw");
+    const std::vector<SoundSpan> heard = FindSounds(capture, CaptureRate / 10);
+    std::vector<bool> used(heard.size(), false);
+    std::map<std::string, std::string> openFile;
+    size_t namesSpoken = 0;
+    for (const TraceSound& sound : expected.Sounds) {
+        char file[64];
+        char alias[32];
+        if (std::sscanf(sound.Command.c_str(), "open %63s alias %31s", file, alias) == 2) {
+            if (openFile.count(alias) == 0) openFile[alias] = file;
+            continue;
+        }
+        if (std::sscanf(sound.Command.c_str(), "close %31s", alias) == 1) {
+            openFile.erase(alias);
+            continue;
+        }
+        if (std::sscanf(sound.Command.c_str(), "play %31s", alias) != 1 || openFile.count(alias) == 0) continue;
+        // Letter names are sent by the window procedure, which handles the move right after the frame
+        // before; every other recording is sent by a frame after it is presented.
+        long sentAfter = sound.Frame;
+        long lastCandidate = sound.Frame;
+        if (std::string(alias) == "soundx" && namesSpoken < hoverHandledAfter.size()) {
+            sentAfter = hoverHandledAfter[namesSpoken].first;
+            lastCandidate = hoverHandledAfter[namesSpoken].second;
+            namesSpoken++;
+        }
+        if (sentAfter < 1 || lastCandidate > lastFrame) continue;
+        const std::string& name = openFile[alias];
+        const std::vector<int16_t> recording = ReadMonoWav(data + "/" + name);
+        const long leadIn = FirstAudible(recording);
+        double due = Frame(log, sentAfter).Time + static_cast<double>(leadIn) / CaptureRate;
+        long best = -1;
+        for (size_t i = 0; i < heard.size(); i++)
+            if (!used[i] && (best < 0 || std::fabs(CaptureTime(log.Audio, heard[i].Start) - due) <
+                                             std::fabs(CaptureTime(log.Audio, heard[static_cast<size_t>(best)].Start) - due)))
+                best = static_cast<long>(i);
+        if (best < 0 || leadIn < 0) {
+            Report(false, "sound", "%s (sent after frame %ld) was never heard", name.c_str(), sentAfter);
+            continue;
+        }
+        used[static_cast<size_t>(best)] = true;
+        const SoundSpan& span = heard[static_cast<size_t>(best)];
+        for (long candidate = sentAfter + 1; candidate <= lastCandidate; candidate++) {
+            const double candidateDue = Frame(log, candidate).Time + static_cast<double>(leadIn) / CaptureRate;
+            if (std::fabs(CaptureTime(log.Audio, span.Start) - candidateDue) <
+                std::fabs(CaptureTime(log.Audio, span.Start) - due)) {
+                due = candidateDue;
+                sentAfter = candidate;
+            }
+        }
+        const double offset = CaptureTime(log.Audio, span.Start) - due;
+        const double likeness = Correlation(capture, span.Start, recording, leadIn, CaptureRate / 10);
+        Report(std::fabs(offset) <= SoundWithinSeconds && likeness > 0.9, "sound",
+               "%-11s sent after frame %3ld, heard %+4.0f ms from then (allowed %.0f), %.2f s long, likeness %.3f",
+               name.c_str(), sentAfter, offset * 1000, SoundWithinSeconds * 1000,
+               static_cast<double>(span.End - span.Start) / CaptureRate, likeness);
+    }
+    for (size_t i = 0; i < heard.size(); i++)
+        if (!used[i])
+            Report(false, "sound", "a sound nobody sent, %.2f s into the capture (%.2f s long)",
+                   static_cast<double>(heard[i].Start) / CaptureRate,
+                   static_cast<double>(heard[i].End - heard[i].Start) / CaptureRate);
+    return Failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,234 @@
+#!/usr/bin/env bash
+# run-e2e.sh -- the real program as a child meets it: a real X window (Xvfb) under a window manager, real pointer
+# and key events, real sound captured by SDL's disk audio driver; then judged by quillora-e2e-check.
+#
+#   run-e2e.sh --program QUILLORA --trace QUILLORA-TRACE --recorder RECORDER --check CHECK --data DIR --artifacts DIR
+#
+# On failure it says which step failed and keeps the screenshots, the sound capture and the logs in the
+# artefacts folder.
+set -euo pipefail
+
+caption="Brenvik Quillora"
+client_width=742
+client_height=523
+scene_frames=120  # scene A: three passes of 40 frames
+
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --program) program=$2 ;;
+    --trace) trace=$2 ;;
+    --recorder) recorder=$2 ;;
+    --check) check=$2 ;;
+    --data) data=$2 ;;
+    --artifacts) art=$2 ;;
+    *) echo "run-e2e.sh: unknown option $1" >&2; exit 2 ;;
+  esac
+  shift 2
+done
+for tool in Xvfb openbox xdotool wmctrl xwininfo xprop import sox; do
+  command -v "$tool" >/dev/null || { echo "end-to-end: $tool is missing; run tools/install-deps" >&2; exit 1; }
+done
+
+rm -rf "$art"
+mkdir -p "$art"
+step="setting up"
+pids=()
+
+fail() {
+  echo "end-to-end: FAILED at step '$step': $*" >&2
+  echo "end-to-end: screenshots, sound capture and logs are in $art" >&2
+  exit 1
+}
+
+stop_all() {
+  local pid
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+}
+trap stop_all EXIT
+
+# What the script did and when, on the same clock as the recorder's log.
+note() {
+  local kind=$1
+  shift
+  echo "$kind $EPOCHREALTIME $*" >>"$art/actions.log"
+}
+
+# The recorder tells of every frame as it is presented; these read its lines.
+frame=0
+picture=-1
+next_line() {
+  read -r -t "$1" -u "$recorder_out" kind first second || fail "the recorder went quiet (no frame within $1 s)"
+}
+next_frame() {
+  while next_line 10; do
+    if [ "$kind" = frame ]; then
+      frame=$first
+      picture=$second
+      return 0
+    fi
+  done
+}
+# Skips what is already waiting, then returns right after the next frame: an action made now lands early
+# between two frames, far from either, so it is handled right after the frame that follows.
+fresh_frame() {
+  while read -r -t 0 -u "$recorder_out"; do next_line 1; [ "$kind" = frame ] && frame=$first && picture=$second; done
+  next_frame
+}
+frame_at_least() {
+  while [ "$frame" -lt "$1" ]; do next_frame; done
+}
+milliseconds_since() {
+  echo $(( (${EPOCHREALTIME/./} - ${1/./}) / 1000 ))
+}
+# True while the process runs (an ended child stays listed, as a zombie, until it is waited for).
+running() {
+  [ -e "/proc/$1/stat" ] && ! grep -q '^[0-9]* ([^)]*) Z' "/proc/$1/stat"
+}
+
+step="X server"
+exec 3>"$art/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$art/xvfb.log" 2>&1 &
+pids+=($!)
+exec 3>&-
+for _ in $(seq 100); do [ -s "$art/display" ] && break; sleep 0.1; done
+[ -s "$art/display" ] || fail "Xvfb did not start within 10 s (see xvfb.log)"
+export DISPLAY=":$(head -n 1 "$art/display")"
+export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$art/capture.raw"
+
+step="window manager"
+openbox --sm-disable >"$art/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+wmctrl -m >/dev/null 2>&1 || fail "openbox did not start within 10 s (see openbox.log)"
+xdotool mousemove 5 5  # the pointer waits off the window
+
+step="recorder"
+coproc recorder_io { exec "$recorder" "$caption" "$art/capture.raw" "$art/recorder.log" "$art/pictures.rgb"; }
+recorder_pid=$recorder_io_PID
+exec {recorder_out}<&"${recorder_io[0]}"  # bash forgets the coprocess's own names once it ends
+pids+=("$recorder_pid")
+read -r -t 10 -u "$recorder_out" ready || true
+[ "${ready:-}" = ready ] || fail "the frame recorder did not start"
+
+step="start"
+(cd "$data" && exec "$program") >"$art/program.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+note start
+next_line 20
+[ "$kind" = window ] || fail "no window captioned '$caption' appeared"
+window=$first
+next_frame
+first_frame_time=$EPOCHREALTIME
+while [ "$picture" -lt 0 ]; do next_frame; done  # a picture the recorder is sure of
+menu_picture=$picture
+
+step="window"
+name=$(xdotool getwindowname "$window")
+[ "$name" = "$caption" ] || fail "the window is captioned '$name'"
+client_size() {
+  xwininfo -id "$window" | awk '/^  Width:/ {w=$2} /^  Height:/ {h=$2} END {print w "x" h}'
+}
+size=$(client_size)
+[ "$size" = "${client_width}x${client_height}" ] || fail "the client area is $size, not ${client_width}x${client_height}"
+hints=$(xprop -id "$window" WM_NORMAL_HINTS)
+grep -q "minimum size: $client_width by $client_height" <<<"$hints" && grep -q "maximum size: $client_width by $client_height" <<<"$hints" ||
+  fail "the size hints do not fix the size: $hints"
+! xprop -id "$window" _NET_WM_ALLOWED_ACTIONS | grep -q _NET_WM_ACTION_RESIZE || fail "the window manager offers to resize it"
+# Ask for another size both ways, as the program and as a user would through the window manager.
+xdotool windowsize "$window" 900 700
+wmctrl -i -r "$window" -e 0,-1,-1,900,700
+frame_at_least $((frame + 3))
+size=$(client_size)
+[ "$size" = "${client_width}x${client_height}" ] || fail "a resize request made the client area $size"
+timeout 5 xdotool windowactivate --sync "$window" || true
+[ "$(xdotool getwindowfocus)" = "$window" ] || fail "the window did not get the keyboard focus"
+
+step="menu screenshot"
+import -window "$window" "$art/menu.png" || fail "import could not take a screenshot"
+note shot "$art/menu.png" menu
+
+step="hovering over two letters"
+# The menu speaks no names for 1.5 s after it appears.
+while [ "$(milliseconds_since "$first_frame_time")" -lt 1700 ]; do next_frame; done
+fresh_frame
+note hover 178 58  # B
+xdotool mousemove --sync --window "$window" 178 58
+note moved
+sleep 0.8
+fresh_frame
+note hover 80 58  # A
+xdotool mousemove --sync --window "$window" 80 58
+note moved
+sleep 0.9  # "A" has been said in full before the click stops it
+
+step="clicking A"
+fresh_frame
+note click 80 58
+xdotool click 1
+click_frame=$frame
+while [ "$picture" = "$menu_picture" ] || [ "$picture" -lt 0 ]; do
+  next_frame
+  [ "$frame" -le $((click_frame + 3)) ] || fail "the menu was still shown 3 frames after the click"
+done
+scene_first=$frame
+
+step="scene screenshots"
+frame_at_least $((scene_first + 6))
+import -window "$window" "$art/scene-1.png" || fail "import could not take a screenshot"
+note shot "$art/scene-1.png" scene
+frame_at_least $((scene_first + 10))
+import -window "$window" "$art/scene-2.png" || fail "import could not take a screenshot"
+note shot "$art/scene-2.png" scene
+
+step="moves, clicks and keys during the scene"
+# In the second pass, around its letter sound; none of this may change a frame or make a sound.
+frame_at_least $((scene_first + 44))
+note disturb move B
+xdotool mousemove --window "$window" 178 58
+frame_at_least $((scene_first + 47))
+note disturb click B
+xdotool click 1
+frame_at_least $((scene_first + 50))
+note disturb keys
+xdotool key Left Up Right Down
+frame_at_least $((scene_first + 53))
+note disturb keydown Left
+xdotool keydown Left
+frame_at_least $((scene_first + 55))
+note disturb click D
+xdotool mousemove --window "$window" 373 58 click 1
+frame_at_least $((scene_first + 58))
+note disturb keyup Left
+xdotool keyup Left
+frame_at_least $((scene_first + 85))
+note disturb click A
+xdotool mousemove --window "$window" 80 58 click 1
+
+step="back at the menu"
+frame_at_least $((scene_first + scene_frames + 1))
+import -window "$window" "$art/back.png" || fail "import could not take a screenshot"
+note shot "$art/back.png" back
+sleep 0.5  # the menu's click sound is written out
+
+step="closing through the window manager"
+note close
+close_time=$EPOCHREALTIME
+wmctrl -i -c "$window"
+while running "$program_pid" && [ "$(milliseconds_since "$close_time")" -lt 1000 ]; do sleep 0.02; done
+running "$program_pid" && fail "the program was still running 1 s after the close request"
+took=$(milliseconds_since "$close_time")
+code=0
+wait "$program_pid" || code=$?
+[ "$code" -eq 0 ] || fail "the program ended with exit code $code (see program.log)"
+echo "end-to-end: the program ended with exit code 0, $took ms after the close request"
+for _ in $(seq 50); do running "$recorder_pid" || break; sleep 0.02; done
+stop_all
+pids=()
+
+step="judging the run"
+sox -q -t raw -r 22050 -e signed -b 16 -c 2 "$art/capture.raw" "$art/capture.wav" || fail "sox could not read the capture"
+SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy "$check" --dir "$art" --data "$data" --trace "$trace" || fail "see the lines marked FAILED above"
+rm -f "$art"/pictures.rgb "$art"/capture.raw "$art"/trace-*.png
+echo "end-to-end: passed; screenshots and the sound capture are in $art"
