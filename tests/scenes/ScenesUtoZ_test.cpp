@@ -282,6 +282,19 @@ TEST(SceneVW, SkipsTheForwardWalkAfterH)
     EXPECT_EQ(HandBacks(run).back(), VisitFrame(wClick, 102 + 174));
 }
 
+// C leaves its car counters where G, which reads them, starts "auto.wav" and sets SoundLatch without
+// ever clearing it: after C and G the V sound stays silent in the first pass and plays in the second.
+constexpr long GAfterC = 520, AfterCAndG = 940;  // C hands back in about 460 frames, G in 402
+
+TEST(SceneVW, KeepsTheVSoundQuietInTheFirstPassAfterCAndG)
+{
+    const TraceRun run = RunVisits({{'C', 2}, {'G', GAfterC}, {'W', AfterCAndG}}, VisitFrame(AfterCAndG, 210));
+    ASSERT_EQ(FrameAt(run, GAfterC).Scene, 6);
+    ASSERT_EQ(FrameAt(run, AfterCAndG).Scene, 21);
+    EXPECT_EQ(SoundFramesFrom(run, "open lautv.wav alias sound", AfterCAndG), Frames({VisitFrame(AfterCAndG, 174 + 30)}));
+    EXPECT_EQ(SoundFramesFrom(run, "open lautw.wav alias sound", AfterCAndG).front(), VisitFrame(AfterCAndG, 133));
+}
+
 // ---------------------------------------------------------------- X
 
 TEST(SceneX, WalkerComesFigureRunsWalkerGoesOnThreeTimes)
@@ -361,6 +374,16 @@ TEST(SceneX, WalkerGoesStraightOnAfterH)
     EXPECT_NEAR(FrameAt(run, VisitFrame(xClick, 95)).Z, -3, 1e-4);
     EXPECT_EQ(FrameAt(run, VisitFrame(xClick, 90)).Heading, 180);
     EXPECT_EQ(PassFrameFrom(run, xClick, 1), VisitFrame(xClick, 108));
+}
+
+// The same SoundLatch keeps "schnell" silent in X's first pass; the run still comes when the walker stops.
+TEST(SceneX, KeepsSchnellQuietInTheFirstPassAfterCAndG)
+{
+    const TraceRun run = RunVisits({{'C', 2}, {'G', GAfterC}, {'X', AfterCAndG}}, VisitFrame(AfterCAndG, 180));
+    ASSERT_EQ(FrameAt(run, AfterCAndG).Scene, 22);
+    EXPECT_EQ(SoundFramesFrom(run, "open schnell.wav alias sound", AfterCAndG), Frames({VisitFrame(AfterCAndG, 133 + 44)}));
+    EXPECT_EQ(FrameAt(run, VisitFrame(AfterCAndG, 63)).Heading, 270);
+    EXPECT_EQ(PassFrameFrom(run, AfterCAndG, 1), VisitFrame(AfterCAndG, 133));
 }
 
 // ---------------------------------------------------------------- Y
