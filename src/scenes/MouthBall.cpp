@@ -23,8 +23,8 @@ void DrawMouthBall(const ColourTriple& skin, double eyeDepth, bool pupils, float
     // The clamp keeps the mouth inside the ball once it is fully open.
     gluSphere(quadric, mouthOpen <= 0.29 ? 2.81 + mouthOpen : 3.1, 50, 50);
 
-    const double eyeRadius = 0.8 / (3 * mouthOpen + 1.0);
-    const double pupilRadius = 0.6 / (3 * mouthOpen + 1.0);
+    const double eyeRadius = 0.8 / (3.0 * mouthOpen + 1);
+    const double pupilRadius = 0.6 / (3.0 * mouthOpen + 1);
     glTranslated(-1, 1.2, eyeDepth);
     if (pupils) {
         SetColour(skin);
