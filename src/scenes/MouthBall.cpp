@@ -1,6 +1,8 @@
 // MouthBall.cpp -- the big ball with a mouth that opens and eyes that shrink (scenes O and Q).
 #include "scenes/MouthBall.h"
 #include "figures/Figures.h"
+#include "framework/World.h"
+#include "platform/Sound.h"
 
 void EnterMouthBallSpace()
 {
@@ -48,4 +50,19 @@ void DrawMouthBall(const ColourTriple& skin, double eyeDepth, bool pupils, float
     glPopMatrix();
     gluDeleteQuadric(quadric);
     glPopMatrix();
+}
+
+bool CloseMouthAndFinish()
+{
+    if (SceneValueC > 0) {
+        SceneValueC = static_cast<float>(SceneValueC - 0.1);
+        return false;
+    }
+    SceneValueB = 0;
+    SceneTick = 0;
+    HeadPhase = 0;
+    SceneValueC = 0;
+    CueStarted = false;
+    SendSoundCommand("close sound");
+    return true;
 }

@@ -11,3 +11,9 @@ void EnterMouthBallSpace();
 // 0.8 / (3 * mouthOpen + 1), eyeDepth along local z. Without pupils the eyes are black (O); with pupils they
 // are in the skin colour with a black pupil 0.3 above each (Q), and the second eye sits 0.1 higher.
 void DrawMouthBall(const ColourTriple& skin, double eyeDepth, bool pupils, float mouthOpen);
+
+// One frame of the mouth closing by 0.1 in SceneValueC. In single precision it stops just above 0.3 when open,
+// so closing takes a fourth step that leaves it near -0.1. False while it closes; true on the frame that finds
+// it closed, which also ends the pass's cycle: SceneValueB, SceneTick, HeadPhase and SceneValueC back to 0,
+// CueStarted cleared and the sound closed. The caller then counts the pass.
+bool CloseMouthAndFinish();

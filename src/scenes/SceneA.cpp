@@ -5,6 +5,7 @@
 #include "framework/World.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
+#include "scenes/WalkEnd.h"
 
 // One bar of the letter: moved into place, turned, moved along its turned axes, then drawn.
 static void DrawLetterBar(GLUquadric* quadric, double x, double y, double z, double angle, double axisX,
@@ -75,19 +76,8 @@ void SceneAFrame()
         ArmRigStep(FigureArmB);
         WalkStep();
     } else {
-        // lying flat: cut the sound short once, wait, then start again from the front
-        if (!SoundLatch) {
-            SendSoundCommand("close sound");
-            SoundLatch = true;
-        }
-        EndWait++;
-        if (EndWait > 10) {
-            FigureZ = 0;
-            CueStarted = false;
-            SoundLatch = false;
-            EndWait = 0;
-            PassEnd();
-        }
+        // lying flat: wait, then start again from the front
+        if (WaitAfterWalk()) PassEnd();
     }
 
     if (FigureZ <= -11 && !CueStarted) {

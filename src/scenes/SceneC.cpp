@@ -4,6 +4,7 @@
 #include "platform/Sound.h"
 #include "scenes/NightScene.h"
 #include "scenes/Scenes.h"
+#include "scenes/Wheels.h"
 
 // SceneCounterC counts the car's passes and SceneCounterD places it (x = SceneCounterD - 40). Scene G reads
 // both and scene C never resets them on entry, so a visit carries on from where the last one stopped.
@@ -59,14 +60,8 @@ static void DrawCar(GLUquadric* quadric)
     SetColour(196, 196, 196);
     glTranslated(0, 2, -3.95);
     gluSphere(quadric, 2, 20, 20);  // the cab
-    glTranslated(-1, -4, -3.95);    // the four wheels
-    gluSphere(quadric, 1, 20, 20);
-    glTranslated(0, 0, 7.9);
-    gluSphere(quadric, 1, 20, 20);
-    glTranslated(2, 0, 0);
-    gluSphere(quadric, 1, 20, 20);
-    glTranslated(0, 0, -7.9);
-    gluSphere(quadric, 1, 20, 20);
+    glTranslated(0, 0, -3.95);
+    DrawFourWheels(quadric);
     MoveCar();
     glPopMatrix();
 }

@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
+#include "scenes/Wheels.h"
 
 static float VehiclePos;     // distance driven along the mound, 0 to 40
 static float PuffRiseA;      // each smoke ball's height above its funnel
@@ -57,14 +58,7 @@ static void DrawVehicle(GLUquadric* quadric)
 
     glTranslated(0, -2.5, 0);
     SetColour(0, 0, 0);
-    glTranslated(-1, -4, 0);
-    gluSphere(quadric, 1, 20, 20);
-    glTranslated(0, 0, 7.9);
-    gluSphere(quadric, 1, 20, 20);
-    glTranslated(2, 0, 0);
-    gluSphere(quadric, 1, 20, 20);
-    glTranslated(0, 0, -7.9);
-    gluSphere(quadric, 1, 20, 20);
+    DrawFourWheels(quadric);
 
     if (!tipping) {
         glTranslated(0, PuffRiseA + 5.0, 3.95);

@@ -4,6 +4,7 @@
 #include "platform/Sound.h"
 #include "scenes/LetterBars.h"
 #include "scenes/Scenes.h"
+#include "scenes/WalkEnd.h"
 
 static void DrawPostOrBar(GLUquadric* quadric, double x, double z, double turn, double alongX, double alongZ,
                           double radius)
@@ -64,18 +65,7 @@ static void RunOrWaitAtEnd()
         }
         return;
     }
-    if (!SoundLatch) {
-        SendSoundCommand("close sound");
-        SoundLatch = true;
-    }
-    EndWait++;
-    if (EndWait > 10) {
-        FigureZ = 0;
-        CueStarted = false;
-        SoundLatch = false;
-        SecondCueStarted = false;
-        EndWait = 0;
-    }
+    if (WaitAfterWalk()) SecondCueStarted = false;
 }
 
 // Behind the bar: turn sideways and repeat "h" every 12 frames until the stop has counted past 60.

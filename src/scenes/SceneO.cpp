@@ -43,19 +43,7 @@ static void AdvanceSceneO()
         }
         return;
     }
-    // The float mouth value stops just above 0.3, so closing takes a fourth step that leaves it near -0.1.
-    if (SceneValueC > 0) {
-        SceneValueC = SceneValueC - 0.1;
-        return;
-    }
-
-    SceneValueB = 0;
-    SceneTick = 0;
-    HeadPhase = 0;
-    SceneValueC = 0;
-    CueStarted = false;
-    SendSoundCommand("close sound");
-    PassEnd();
+    if (CloseMouthAndFinish()) PassEnd();
 }
 
 void SceneOFrame()

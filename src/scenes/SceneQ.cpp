@@ -67,17 +67,7 @@ static void UpdateSceneQ()
         }
         return;
     }
-    // In single precision the closing takes a fourth step, down to about -0.1.
-    if (SceneValueC > 0) {
-        SceneValueC = static_cast<float>(SceneValueC - 0.1);
-        return;
-    }
-    SceneValueB = 0;
-    SceneTick = 0;
-    HeadPhase = 0;
-    SceneValueC = 0;
-    CueStarted = false;
-    SendSoundCommand("close sound");
+    if (!CloseMouthAndFinish()) return;
     FigureHeading = 180;
     FigureX = 4;  // FigureZ only drifts by rounding at heading 180
     PassEnd();
