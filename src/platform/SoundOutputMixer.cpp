@@ -42,7 +42,11 @@ int SoundOutputLoad(const char* fileName)
 
     Mix_Chunk* chunk = nullptr;
     if (MixerReady()) {
-        chunk = Mix_LoadWAV(fileName);
+        // The file is closed here: SDL_mixer leaves it open when it cannot tell what the file holds.
+        SDL_RWops* file = SDL_RWFromFile(fileName, "rb");
+        if (file == nullptr) return 0;
+        chunk = Mix_LoadWAV_RW(file, 0);
+        SDL_RWclose(file);
         if (chunk == nullptr) return 0;
     } else {
         // Silent: the alias rules still want a missing file to fail.

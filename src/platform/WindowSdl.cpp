@@ -2,6 +2,7 @@
 // The SDL window itself is made when the program sets its pixel format, because SDL needs the format
 // before the window exists; the program still sees the creation message first, as it expects.
 #include <cstdio>
+#include <cstring>
 #include <deque>
 #include "platform/WindowSdl.h"
 
@@ -39,6 +40,17 @@ bool RegisterWindowClass(const char*, WindowProcedure procedure, const char* ico
 {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         std::snprintf(ErrorText, sizeof ErrorText, "no display could be opened (%s)", SDL_GetError());
+        return false;
+    }
+    // With no display SDL falls back to a driver whose windows no one can see; the program would run unseen
+    // until killed. Such a driver is only right when it was asked for by name (headless tests and tools).
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    if (driver != nullptr && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) &&
+        (asked == nullptr || std::strstr(asked, driver) == nullptr)) {
+        SDL_Quit();
+        std::snprintf(ErrorText, sizeof ErrorText,
+                      "no display could be opened (neither DISPLAY nor WAYLAND_DISPLAY names one)");
         return false;
     }
     Procedure = procedure;
