@@ -1,0 +1,110 @@
+# CheckTree.sh -- sourced by the install tests: checks an installed Quillora tree against the build it came from.
+
+failures=0
+Fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# The files an installation below ROOT (a prefix) must hold, one per line, relative to ROOT: the launcher,
+# the program, every data file the build made, the desktop files and the man page.
+ExpectedFiles() {
+  local build=$1 id=$2 file size
+  echo bin/quillora
+  echo libexec/quillora/quillora
+  for file in texstone1.raw startscreen.gif bkgnd1.jpg mainicon.bmp; do echo "share/quillora/$file"; done
+  for file in "$build"/data/*.wav; do echo "share/quillora/$(basename "$file")"; done
+  echo "share/applications/$id.desktop"
+  echo "share/metainfo/$id.metainfo.xml"
+  for file in "$build"/data/icons/quillora-*.png; do
+    size=${file##*quillora-}; size=${size%.png}
+    echo "share/icons/hicolor/${size}x${size}/apps/$id.png"
+  done
+  echo share/man/man6/quillora.6.gz
+}
+
+# CheckInstalledTree ROOT BUILD APP_ID: every file where it belongs and nothing else, with the right modes and
+# contents; the launcher's paths lead to the program and the data; the desktop files pass their validators.
+CheckInstalledTree() {
+  local root=$1 build=$2 id=$3 file size mode
+
+  [ -n "$(ls "$build"/data/*.wav 2>/dev/null)" ] || { Fail "the build made no recordings in $build/data"; return; }
+  [ -n "$(ls "$build"/data/icons/quillora-*.png 2>/dev/null)" ] || { Fail "the build made no icons in $build/data/icons"; return; }
+
+  local listing
+  listing=$(diff <(ExpectedFiles "$build" "$id" | sort) <(cd "$root" && find . \( -type f -o -type l \) | sed 's|^\./||' | sort)) ||
+    Fail "the installed files differ from the expected ones (< missing, > unexpected):
+$listing"
+
+  for file in bin/quillora libexec/quillora/quillora; do
+    [ -f "$root/$file" ] || continue
+    mode=$(stat -c %a "$root/$file")
+    [ "$mode" = 755 ] || Fail "$file has mode $mode, not 755"
+  done
+  while read -r file; do
+    case $file in bin/quillora|libexec/quillora/quillora) continue ;; esac
+    [ -f "$root/$file" ] || continue
+    mode=$(stat -c %a "$root/$file")
+    [ "$mode" = 644 ] || Fail "$file has mode $mode, not 644"
+  done < <(ExpectedFiles "$build" "$id")
+
+  for file in texstone1.raw startscreen.gif bkgnd1.jpg mainicon.bmp "$build"/data/*.wav; do
+    file=$(basename "$file")
+    [ -f "$root/share/quillora/$file" ] || continue
+    cmp -s "$build/data/$file" "$root/share/quillora/$file" || Fail "share/quillora/$file is not the file the build made"
+  done
+  for file in "$build"/data/icons/quillora-*.png; do
+    size=${file##*quillora-}; size=${size%.png}
+    file="$root/share/icons/hicolor/${size}x${size}/apps/$id.png"
+    [ -f "$file" ] || continue
+    [ "$(identify -format '%wx%h' "$file")" = "${size}x${size}" ] || Fail "the ${size}x${size} icon is $(identify -format '%wx%h' "$file")"
+  done
+
+  # The launcher names the program and the data relative to itself.
+  local launcher=$root/bin/quillora relative
+  if [ -f "$launcher" ]; then
+    relative=$(sed -n 's|^data="\$here/\(.*\)"$|\1|p' "$launcher")
+    [ -n "$relative" ] && [ -f "$root/bin/$relative/startscreen.gif" ] ||
+      Fail "the launcher's data directory '$relative' does not lead to the installed data"
+    relative=$(sed -n 's|^program="\$here/\(.*\)"$|\1|p' "$launcher")
+    [ -n "$relative" ] && [ -x "$root/bin/$relative" ] && cmp -s "$root/bin/$relative" "$root/libexec/quillora/quillora" ||
+      Fail "the launcher's program '$relative' is not the installed program"
+    bash -n "$launcher" || Fail "the launcher is not a valid bash script"
+  fi
+
+  local desktop=$root/share/applications/$id.desktop metainfo=$root/share/metainfo/$id.metainfo.xml
+  if [ -f "$desktop" ]; then
+    desktop-file-validate "$desktop" | grep -v ': hint: ' || true
+    desktop-file-validate "$desktop" >/dev/null || Fail "desktop-file-validate rejects $id.desktop"
+    grep -qx 'Exec=quillora' "$desktop" || Fail "the desktop entry does not start the launcher on the PATH"
+    grep -qx "Icon=$id" "$desktop" || Fail "the desktop entry's icon is not $id"
+    grep -qx 'Categories=Game;KidsGame;Education;' "$desktop" || Fail "the desktop entry's categories are not Game;KidsGame;Education;"
+  fi
+  if [ -f "$metainfo" ]; then
+    local verdict
+    verdict=$(appstreamcli validate --no-net --no-color "$metainfo" 2>&1) || Fail "appstreamcli rejects the metainfo: $verdict"
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || Fail "the metainfo does not launch $id.desktop"
+    grep -q '<content_rating type="oars-1.1"' "$metainfo" || Fail "the metainfo has no OARS content rating"
+    grep -q '<internet>offline-only</internet>' "$metainfo" || Fail "the metainfo does not say the program works offline"
+    grep -q '@[A-Z_]*@' "$metainfo" "$desktop" "$launcher" && Fail "a template word was left unfilled: $(grep -o '@[A-Z_]*@' "$metainfo" "$desktop" "$launcher")"
+  fi
+
+  local man=$root/share/man/man6/quillora.6.gz text warnings
+  if [ -f "$man" ]; then
+    text=$(zcat "$man") || Fail "the man page is not gzip-compressed"
+    warnings=$(LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z <<<"$text" 2>&1) || Fail "groff cannot read the man page"
+    [ -z "$warnings" ] || Fail "groff warns about the man page: $warnings"
+    grep -q '^\.TH QUILLORA 6 ' <<<"$text" || Fail "the man page is not in section 6"
+    grep -q '@[A-Z_]*@' <<<"$text" && Fail "the man page has an unfilled template word"
+  fi
+  return 0
+}
+
+# Finish: the number of failures decides the exit status.
+Finish() {
+  if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed" >&2
+    exit 1
+  fi
+  echo "all checks passed"
+}

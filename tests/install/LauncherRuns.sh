@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# LauncherRuns.sh BUILD APP_ID VERSION -- installs into a DESTDIR and starts the installed launcher from another
+# directory on a virtual X display: the program reads its files from the data directory, draws the letter
+# menu, and stays up until it is ended. Also the launcher's own answers and errors.
+set -euo pipefail
+build=$1 version=$3
+source "$(dirname "$0")/CheckTree.sh"
+work=$(mktemp -d)
+xserver= program=
+# Ends the program and whatever it started (an error box runs in a child process) for good.
+StopProgram() {
+  [ -n "$program" ] || return 0
+  pkill -KILL -P "$program" 2>/dev/null || true
+  kill -KILL "$program" 2>/dev/null || true
+}
+Cleanup() {
+  StopProgram
+  [ -z "$xserver" ] || kill "$xserver" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap Cleanup EXIT
+
+DESTDIR="$work/stage" cmake --install "$build" >"$work/install.log" || { cat "$work/install.log"; exit 1; }
+prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$build/CMakeCache.txt")
+root=$work/stage$prefix
+launcher=$root/bin/quillora
+
+echo "== the launcher's answers"
+[ "$("$launcher" --version)" = "quillora $version" ] || Fail "quillora --version says '$("$launcher" --version)'"
+"$launcher" --help | grep -q '^Usage: quillora$' || Fail "quillora --help gives no usage"
+status=0; message=$("$launcher" --fullscreen 2>&1) || status=$?
+[ "$status" = 2 ] && grep -q "unknown argument '--fullscreen'" <<<"$message" ||
+  Fail "an unknown argument gave status $status and '$message'"
+
+echo "== a launcher without its data says so and fails"
+cp -a "$root" "$work/broken"
+rm -rf "$work/broken/share/quillora"
+status=0; message=$("$work/broken/bin/quillora" 2>&1) || status=$?
+[ "$status" = 1 ] && grep -q 'data directory .* is missing' <<<"$message" ||
+  Fail "a missing data directory gave status $status and '$message'"
+
+echo "== started from another directory through a symbolic link, it runs in its data directory"
+# A virtual X server with a display number of its own choosing, so parallel runs never collide.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xserver=$!
+exec 3>&-
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { cat "$work/xvfb.log"; Fail "Xvfb did not start"; Finish; }
+export DISPLAY=:$(cat "$work/display") SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
+
+mkdir "$work/elsewhere" && ln -s "$launcher" "$work/elsewhere/quillora"
+cd "$work/elsewhere"
+strace -f -qq -e trace=openat -o "$work/opened.log" ./quillora >"$work/program.log" 2>&1 &
+tracer=$!
+for _ in $(seq 50); do program=$(pgrep -P "$tracer" || true); [ -n "$program" ] && break; sleep 0.1; done
+[ -n "$program" ] || Fail "the launcher did not start"
+
+# It must still be up after three seconds, with the menu on the screen.
+sleep 3
+if [ -n "$program" ] && kill -0 "$program" 2>/dev/null; then
+  [ "$(readlink "/proc/$program/exe")" = "$root/libexec/quillora/quillora" ] ||
+    Fail "the running program is $(readlink "/proc/$program/exe"), not the installed one"
+  [ "$(readlink "/proc/$program/cwd")" = "$root/share/quillora" ] ||
+    Fail "the program runs in $(readlink "/proc/$program/cwd"), not in its data directory"
+
+  # The window shows the menu picture, drawn from its lower left corner (the top 27 rows lie above the
+  # window); the left 600 columns hold letters only, the figure stands further right.
+  convert "$root/share/quillora/startscreen.gif" -crop 600x523+0+27 +repage "$work/expected.png"
+  differing=unknown
+  for _ in $(seq 20); do
+    if import -window "Brenvik Quillora" "$work/window.png" 2>/dev/null &&
+       [ "$(identify -format '%wx%h' "$work/window.png")" = 742x523 ]; then
+      convert "$work/window.png" -crop 600x523+0+0 +repage "$work/shown.png"
+      differing=$(compare -metric AE -fuzz 5% "$work/expected.png" "$work/shown.png" null: 2>&1 || true)
+      [ "$differing" = 0 ] && break
+    fi
+    sleep 0.5
+  done
+  [ "$differing" = 0 ] || Fail "the window does not show the letter menu: $differing pixels differ (window.png kept in $build/tests/install)"
+  [ "$differing" = 0 ] || cp "$work/window.png" "$build/tests/install/window.png" 2>/dev/null || true
+
+  kill -TERM "$program"
+  for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$program" 2>/dev/null; then
+    Fail "the program did not end when asked to"
+    StopProgram
+  fi
+else
+  Fail "the program ended within three seconds: $(cat "$work/program.log")"
+fi
+wait "$tracer" || true
+program=
+
+# Every file it read by a relative name was found there.
+relative=$(grep -o 'openat(AT_FDCWD, "[^/"][^"]*".*' "$work/opened.log" || true)
+missing=$(grep ' = -1 ' <<<"$relative" || true)
+[ -z "$missing" ] || Fail "the program could not open files from its data directory: $missing"
+for file in mainicon.bmp texstone1.raw startscreen.gif auto.wav; do
+  grep -q "\"$file\"" <<<"$relative" || Fail "the program never opened $file"
+done
+
+Finish
