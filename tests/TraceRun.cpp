@@ -1,12 +1,18 @@
-// TraceRun.cpp -- runs quillora-trace and reads its JSON lines.
+// TraceRun.cpp -- runs quillora-trace and reads its JSON lines and its shots.
 #include "TraceRun.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
+
+// The one reader of PNG files for every test that links this; kept static so none clashes with it.
+#define STB_IMAGE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#include <stb/stb_image.h>
 
 static std::string ReadFile(const std::string& path)
 {
@@ -74,9 +80,26 @@ std::string LetterPosition(char letter)
     return std::to_string(Columns[cell % 6]) + "," + std::to_string(Rows[cell / 6]);
 }
 
+std::string ClickOn(char letter, long frame)
+{
+    return " --click " + LetterPosition(letter) + "@" + std::to_string(frame);
+}
+
+std::string ShotOf(long frame, const std::string& path)
+{
+    return " --shot " + std::to_string(frame) + ":" + path;
+}
+
 TraceRun RunLetter(char letter, long frames, const std::string& moreOptions)
 {
-    return RunTrace("--frames " + std::to_string(frames) + " --click " + LetterPosition(letter) + "@2 " + moreOptions);
+    return RunTrace("--frames " + std::to_string(frames) + ClickOn(letter, 2) + " " + moreOptions);
+}
+
+std::vector<long> VisitFrames(long click, const std::vector<long>& sceneFrames)
+{
+    std::vector<long> frames;
+    for (const long n : sceneFrames) frames.push_back(VisitFrame(click, n));
+    return frames;
 }
 
 TraceFrameLine FrameAt(const TraceRun& run, long frame)
@@ -96,6 +119,14 @@ std::vector<long> SoundFrames(const TraceRun& run, const std::string& command)
     return frames;
 }
 
+std::vector<long> SoundFramesBetween(const TraceRun& run, const std::string& command, long first, long last)
+{
+    std::vector<long> frames;
+    for (const long frame : SoundFrames(run, command))
+        if (frame >= first && frame <= last) frames.push_back(frame);
+    return frames;
+}
+
 std::vector<std::string> SoundsInFrame(const TraceRun& run, long frame)
 {
     std::vector<std::string> commands;
@@ -104,14 +135,16 @@ std::vector<std::string> SoundsInFrame(const TraceRun& run, long frame)
     return commands;
 }
 
-long FrameWhenPassesReach(const TraceRun& run, int passes)
+long FrameWhenPassesReach(const TraceRun& run, int passes, long from)
 {
     int previousScene = 25;
     int previousPasses = 0;
     for (const TraceFrameLine& line : run.Frames) {
-        if (line.Scene != 25 && line.Passes >= passes) return line.Frame;
-        // The frame that counts the last pass already shows the menu, whose set-up set the count to 0.
-        if (line.Scene == 25 && previousScene != 25 && previousPasses + 1 == passes) return line.Frame;
+        if (line.Frame >= from) {
+            if (line.Scene != 25 && line.Passes >= passes) return line.Frame;
+            // The frame that counts the last pass already shows the menu, whose set-up set the count to 0.
+            if (line.Scene == 25 && previousScene != 25 && previousPasses + 1 == passes) return line.Frame;
+        }
         previousScene = line.Scene;
         previousPasses = line.Scene == 25 ? 0 : line.Passes;
     }
@@ -125,9 +158,57 @@ long FirstMenuFrameFrom(const TraceRun& run, long from)
     return -1;
 }
 
+std::vector<long> HandBacks(const TraceRun& run)
+{
+    std::vector<long> frames;
+    for (size_t i = 1; i < run.Frames.size(); i++)
+        if (run.Frames[i].Scene == 25 && run.Frames[i - 1].Scene != 25) frames.push_back(run.Frames[i].Frame);
+    return frames;
+}
+
 long FrameHandingBack(const TraceRun& run)
 {
-    for (size_t i = 1; i < run.Frames.size(); i++)
-        if (run.Frames[i].Scene == 25 && run.Frames[i - 1].Scene != 25) return run.Frames[i].Frame;
-    return -1;
+    const std::vector<long> frames = HandBacks(run);
+    return frames.empty() ? -1 : frames.front();
+}
+
+std::string ShotPath(const std::string& name)
+{
+    return "/tmp/quillora-shot-" + std::to_string(getpid()) + "-" + name + ".png";
+}
+
+Shot LoadShot(const std::string& path)
+{
+    Shot shot;
+    int channels = 0;
+    unsigned char* pixels = stbi_load(path.c_str(), &shot.Width, &shot.Height, &channels, 3);
+    if (pixels == nullptr) {
+        ADD_FAILURE() << "no shot at " << path;
+        return shot;
+    }
+    shot.Pixels.assign(pixels, pixels + 3 * shot.Width * shot.Height);
+    stbi_image_free(pixels);
+    std::remove(path.c_str());
+    return shot;
+}
+
+Area FindPixels(const Shot& shot, Box box, bool (*test)(int red, int green, int blue))
+{
+    Area area{0, 0};
+    for (int y = box.Top; y < std::min(box.Bottom, shot.Height); y++) {
+        for (int x = box.Left; x < std::min(box.Right, shot.Width); x++) {
+            const unsigned char* p = shot.Pixels.data() + 3 * (y * shot.Width + x);
+            if (test(p[0], p[1], p[2])) {
+                area.Pixels++;
+                area.MeanX += x;
+            }
+        }
+    }
+    area.MeanX = area.Pixels > 0 ? area.MeanX / area.Pixels : -1;
+    return area;
+}
+
+bool Red(int red, int green, int blue)
+{
+    return red > 120 && green < 70 && blue < 70;
 }

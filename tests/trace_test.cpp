@@ -1,11 +1,7 @@
 // trace_test.cpp -- quillora-trace itself: repeatable output, its options, its shots, and the menu's
 // mouse handling as a script drives it.
 #include <gtest/gtest.h>
-#include <cstdio>
-#include <memory>
-#include <unistd.h>
-#define STB_IMAGE_IMPLEMENTATION
-#include <stb/stb_image.h>
+#include <algorithm>
 #include "TraceRun.h"
 #include "platform/Image.h"
 
@@ -38,7 +34,7 @@ TEST(Trace, StartUpSoundsCarryFrameZeroAndEventSoundsTheFrameThatFollows)
     ASSERT_FALSE(run.Sounds.empty());
     EXPECT_EQ(run.Sounds[0].Frame, 0);
     EXPECT_EQ(run.Sounds[0].Command, "open auto.wav alias auto");
-    EXPECT_EQ(SoundsInFrame(run, 1), (std::vector<std::string>{"open klicke.wav alias sound", "play sound"}));
+    EXPECT_EQ(SoundsInFrame(run, 1), MenuCue);
     EXPECT_EQ(SoundsInFrame(run, 3).front(), "close sound");
     EXPECT_EQ(FrameAt(run, 3).Scene, 0);
     // Sound lines come before their frame's line.
@@ -58,18 +54,13 @@ TEST(Trace, ALetterIsNamedOnlyAfterTheMenusQuietPeriod)
 
 TEST(Trace, AShotIsTheFrameAsDrawn)
 {
-    const std::string file = "/tmp/quillora-trace-shot-" + std::to_string(getpid()) + ".png";
-    const TraceRun run = RunTrace("--frames 2 --shot 2:" + file);
+    const std::string file = ShotPath("menu");
+    const TraceRun run = RunTrace("--frames 2" + ShotOf(2, file));
     ASSERT_EQ(run.ExitCode, 0) << run.Errors;
-    int width = 0;
-    int height = 0;
-    int channels = 0;
-    std::unique_ptr<unsigned char, void (*)(void*)> shot(stbi_load(file.c_str(), &width, &height, &channels, 3),
-                                                         stbi_image_free);
-    std::remove(file.c_str());
-    ASSERT_NE(shot, nullptr);
-    ASSERT_EQ(width, 742);
-    ASSERT_EQ(height, 523);
+    const Shot shot = LoadShot(file);
+    ASSERT_FALSE(shot.Pixels.empty());
+    ASSERT_EQ(shot.Width, 742);
+    ASSERT_EQ(shot.Height, 523);
 
     // Left of the figure the menu picture shows unchanged: the client's top row is the picture's row 27.
     ImageRecord picture{};
@@ -81,7 +72,7 @@ TEST(Trace, AShotIsTheFrameAsDrawn)
         for (int x = 0; x < 640; x += 11) {
             const int pictureRow = 550 - 1 - (y + 27);  // bottom row first
             const PaletteEntry& colour = picture.Palette[picture.Pixels[pictureRow * picture.Stride + x]];
-            const unsigned char* pixel = shot.get() + 3 * (y * width + x);
+            const unsigned char* pixel = shot.Pixels.data() + 3 * (y * shot.Width + x);
             ASSERT_EQ(pixel[0], colour.Red) << x << "," << y;
             ASSERT_EQ(pixel[1], colour.Green) << x << "," << y;
             ASSERT_EQ(pixel[2], colour.Blue) << x << "," << y;

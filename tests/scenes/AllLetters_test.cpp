@@ -30,7 +30,7 @@ TEST(AllLetters, EveryLetterOpensItsSceneAndHandsBackInTurn)
     long click = 2;
     for (const LetterVisit& visit : Visits) {
         clicks.push_back(click);
-        options += " --click " + LetterPosition(visit.Letter) + "@" + std::to_string(click);
+        options += ClickOn(visit.Letter, click);
         click += visit.Frames + visit.Frames / 4 + 40;
     }
     const TraceRun run = RunTrace("--frames " + std::to_string(click) + options);

@@ -1,69 +1,16 @@
 // ScenesAtoE_test.cpp -- scenes A to E traced: pass lengths, cue frames, hand-back, and what C leaves behind.
 #include <gtest/gtest.h>
-#include <cstdio>
 #include <string>
-#include <unistd.h>
 #include <vector>
 #include "TraceRun.h"
-
-#define STB_IMAGE_STATIC
-#define STB_IMAGE_IMPLEMENTATION
-#include <stb/stb_image.h>
 
 using Frames = std::vector<long>;
 using Commands = std::vector<std::string>;
 
-// Every frame whose update handed back to the menu, for runs that visit several scenes.
-static Frames HandBacks(const TraceRun& run)
+// The strongly red pixels of a shot, and where they lie.
+static Area RedIn(const std::string& path)
 {
-    Frames frames;
-    for (size_t i = 1; i < run.Frames.size(); i++)
-        if (run.Frames[i].Scene == 25 && run.Frames[i - 1].Scene != 25) frames.push_back(run.Frames[i].Frame);
-    return frames;
-}
-
-// The sound commands of a frame between two given frames, inclusive.
-static Frames SoundFramesBetween(const TraceRun& run, const std::string& command, long first, long last)
-{
-    Frames frames;
-    for (const long frame : SoundFrames(run, command))
-        if (frame >= first && frame <= last) frames.push_back(frame);
-    return frames;
-}
-
-static std::string ShotPath(const std::string& name)
-{
-    return "/tmp/quillora-ae-" + std::to_string(getpid()) + "-" + name + ".png";
-}
-
-struct RedArea {
-    long Pixels;    // how many pixels are strongly red
-    double MeanX;   // their mean column, -1 when there are none
-};
-
-// The strongly red pixels of a shot (the scenes' red props and the red head), and where they lie.
-static RedArea RedIn(const std::string& path)
-{
-    int width = 0, height = 0, channels = 0;
-    unsigned char* pixels = stbi_load(path.c_str(), &width, &height, &channels, 3);
-    if (pixels == nullptr) {
-        ADD_FAILURE() << "no shot at " << path;
-        return {0, -1};
-    }
-    RedArea red{0, 0};
-    for (int y = 0; y < height; y++) {
-        for (int x = 0; x < width; x++) {
-            const unsigned char* p = pixels + 3 * (y * width + x);
-            if (p[0] > 120 && p[1] < 70 && p[2] < 70) {
-                red.Pixels++;
-                red.MeanX += x;
-            }
-        }
-    }
-    stbi_image_free(pixels);
-    std::remove(path.c_str());
-    red.MeanX = red.Pixels > 0 ? red.MeanX / red.Pixels : -1;
-    return red;
+    return FindPixels(LoadShot(path), WholeShot, Red);
 }
 
 // A visit of a three-pass scene whose first frame is trace frame 'first': each pass of passFrames frames
@@ -73,22 +20,22 @@ static RedArea RedIn(const std::string& path)
 static void ExpectThreeCuedPasses(const TraceRun& run, long first, long passFrames, long cueFrame, long closeFrame,
                                   const std::string& openCommand)
 {
-    const long last = first - 1 + 3 * passFrames;
-    EXPECT_EQ(FrameAt(run, first - 1 + passFrames - 1).Passes, 0);
-    EXPECT_EQ(FrameAt(run, first - 1 + passFrames).Passes, 1);
-    EXPECT_EQ(FrameAt(run, first - 1 + 2 * passFrames).Passes, 2);
+    const long last = VisitFrame(first, 3 * passFrames);
+    EXPECT_EQ(FrameAt(run, VisitFrame(first, passFrames - 1)).Passes, 0);
+    EXPECT_EQ(FrameAt(run, VisitFrame(first, passFrames)).Passes, 1);
+    EXPECT_EQ(FrameAt(run, VisitFrame(first, 2 * passFrames)).Passes, 2);
     EXPECT_NE(FrameAt(run, last - 1).Scene, 25);
     EXPECT_EQ(FrameAt(run, last).Scene, 25);
 
     Frames cues, closes;
     for (long pass = 0; pass < 3; pass++) {
-        cues.push_back(first - 1 + pass * passFrames + cueFrame);
-        closes.push_back(first - 1 + pass * passFrames + closeFrame);
+        cues.push_back(VisitFrame(first, pass * passFrames + cueFrame));
+        closes.push_back(VisitFrame(first, pass * passFrames + closeFrame));
     }
     EXPECT_EQ(SoundFramesBetween(run, openCommand, first, last), cues);
     EXPECT_EQ(SoundFramesBetween(run, "play sound", first, last), cues);
     EXPECT_EQ(SoundFramesBetween(run, "close sound", first + 1, last), closes);  // not the click's own
-    EXPECT_EQ(SoundsInFrame(run, last + 1), (Commands{"open klicke.wav alias sound", "play sound"}));
+    EXPECT_EQ(SoundsInFrame(run, last + 1), MenuCue);
 }
 
 // ---------------------------------------------------------------- scene A
@@ -119,8 +66,7 @@ TEST(SceneB, PassesOf71FramesWithTheCueAsTheBallsNearlyReachTheBarsOnEveryVisit)
 {
     // visit B, let it hand back, and visit it again: the balls must be home for the second visit
     const long secondClick = SceneFrame(3 * BPassFrames) + 6;
-    const TraceRun run = RunLetter('B', secondClick - 1 + 3 * BPassFrames + 3,
-                                   "--click " + LetterPosition('B') + "@" + std::to_string(secondClick));
+    const TraceRun run = RunLetter('B', VisitFrame(secondClick, 3 * BPassFrames) + 3, ClickOn('B', secondClick));
     ASSERT_EQ(run.ExitCode, 0) << run.Errors;
 
     for (const long first : {SceneFrame(1), secondClick})
@@ -139,11 +85,10 @@ TEST(SceneB, TheRedBallsRollTowardsTheBarsAndComeBack)
 {
     // drawn with BallOffset 0 (scene frame 5), 13 (frame 30) and 0 again (frame 70)
     const std::string home = ShotPath("b-home"), out = ShotPath("b-out"), back = ShotPath("b-back");
-    const TraceRun run = RunLetter('B', SceneFrame(70), "--shot " + std::to_string(SceneFrame(5)) + ":" + home +
-                                                             " --shot " + std::to_string(SceneFrame(30)) + ":" + out +
-                                                             " --shot " + std::to_string(SceneFrame(70)) + ":" + back);
+    const std::string shots = ShotOf(SceneFrame(5), home) + ShotOf(SceneFrame(30), out) + ShotOf(SceneFrame(70), back);
+    const TraceRun run = RunLetter('B', SceneFrame(70), shots);
     ASSERT_EQ(run.ExitCode, 0) << run.Errors;
-    const RedArea atHome = RedIn(home), atBars = RedIn(out), homeAgain = RedIn(back);
+    const Area atHome = RedIn(home), atBars = RedIn(out), homeAgain = RedIn(back);
     ASSERT_GT(atHome.Pixels, 1000);
     ASSERT_GT(atBars.Pixels, 100);
     // the bars are on the left of the picture; 13 units of travel move the balls far across it
@@ -171,17 +116,16 @@ static const Commands CEnd = {"play auto from 0", "close sound", "close auto", "
 constexpr long CLaterVisitFrames = CHandBackFrame - CNearFrame;
 constexpr long GVisitFrames = 2 * 201;  // scene G: two passes of 201 frames
 constexpr long CSecondVisit = SceneFrame(CHandBackFrame) + 6;
-constexpr long GVisit = CSecondVisit - 1 + CLaterVisitFrames + 6;
-constexpr long CThirdVisit = GVisit - 1 + GVisitFrames + 6;
+constexpr long GVisit = VisitFrame(CSecondVisit, CLaterVisitFrames) + 6;
+constexpr long CThirdVisit = VisitFrame(GVisit, GVisitFrames) + 6;
 
 // Scene C from a fresh start, C again, then scene G, then C once more; each visit's first frame is
 // the frame of its click.
 static const TraceRun& SceneCVisitsRun()
 {
-    static const TraceRun run = RunLetter(
-        'C', CThirdVisit - 1 + CLaterVisitFrames + 3,
-        "--click " + LetterPosition('C') + "@" + std::to_string(CSecondVisit) + " --click " + LetterPosition('G') +
-            "@" + std::to_string(GVisit) + " --click " + LetterPosition('C') + "@" + std::to_string(CThirdVisit));
+    static const TraceRun run =
+        RunLetter('C', VisitFrame(CThirdVisit, CLaterVisitFrames) + 3,
+                  ClickOn('C', CSecondVisit) + ClickOn('G', GVisit) + ClickOn('C', CThirdVisit));
     return run;
 }
 
@@ -201,7 +145,7 @@ TEST(SceneC, OneRunOfFivePassesOfTheCarWithTheCueOnTheFourth)
     EXPECT_EQ(SoundsInFrame(run, SceneFrame(CCueFrame)), CCue);
     EXPECT_EQ(SoundFramesBetween(run, "open lautc.wav alias sound", 1, handBack), Frames{SceneFrame(CCueFrame)});
     EXPECT_EQ(SoundsInFrame(run, handBack), CEnd);
-    EXPECT_EQ(SoundsInFrame(run, handBack + 1), (Commands{"open klicke.wav alias sound", "play sound"}));
+    EXPECT_EQ(SoundsInFrame(run, handBack + 1), MenuCue);
 }
 
 TEST(SceneC, TheSleeperOnlyTurnsWhileTheCarIsNear)
@@ -230,11 +174,11 @@ TEST(SceneC, ALaterVisitCarriesOnFromWhereTheCarWasLeft)
     // its first pass ten frames short, and everything after it ten frames earlier
     const TraceRun& run = SceneCVisitsRun();
     const Frames handBacks = HandBacks(run);
-    ASSERT_EQ(handBacks, (Frames{SceneFrame(CHandBackFrame), CSecondVisit - 1 + CLaterVisitFrames,
-                                 GVisit - 1 + GVisitFrames, CThirdVisit - 1 + CLaterVisitFrames}));
-    EXPECT_EQ(SoundsInFrame(run, CSecondVisit - 1 + CCueFrame - CNearFrame), CCue);
+    ASSERT_EQ(handBacks, (Frames{SceneFrame(CHandBackFrame), VisitFrame(CSecondVisit, CLaterVisitFrames),
+                                 VisitFrame(GVisit, GVisitFrames), VisitFrame(CThirdVisit, CLaterVisitFrames)}));
+    EXPECT_EQ(SoundsInFrame(run, VisitFrame(CSecondVisit, CCueFrame - CNearFrame)), CCue);
     Frames carSounds = {CSecondVisit};
-    for (long pass = 1; pass < 4; pass++) carSounds.push_back(CSecondVisit - 1 + pass * CPassFrames);
+    for (long pass = 1; pass < 4; pass++) carSounds.push_back(VisitFrame(CSecondVisit, pass * CPassFrames));
     carSounds.push_back(handBacks[1]);
     EXPECT_EQ(SoundFramesBetween(run, "play auto from 0", CSecondVisit, handBacks[1]), carSounds);
     EXPECT_EQ(FrameAt(run, CSecondVisit).Heading, 87);
@@ -249,10 +193,10 @@ TEST(SceneC, AfterSceneGTheCarSoundWaitsForTheSecondPass)
     ASSERT_EQ(handBacks.size(), 4u);
     EXPECT_EQ(SoundFramesBetween(run, "play auto from 0", GVisit, handBacks[2]), Frames{GVisit});
     Frames carSounds;
-    for (long pass = 1; pass < 4; pass++) carSounds.push_back(CThirdVisit - 1 + pass * CPassFrames);
+    for (long pass = 1; pass < 4; pass++) carSounds.push_back(VisitFrame(CThirdVisit, pass * CPassFrames));
     carSounds.push_back(handBacks[3]);
     EXPECT_EQ(SoundFramesBetween(run, "play auto from 0", CThirdVisit, handBacks[3]), carSounds);
-    EXPECT_EQ(SoundsInFrame(run, CThirdVisit - 1 + CCueFrame - CNearFrame), CCue);
+    EXPECT_EQ(SoundsInFrame(run, VisitFrame(CThirdVisit, CCueFrame - CNearFrame)), CCue);
     EXPECT_EQ(SoundsInFrame(run, handBacks[3]), CEnd);
 }
 
@@ -285,7 +229,7 @@ TEST(SceneD, TheHeadIsRedOnlyWhileTheFigureWaitsAtThePost)
     // the first frame of the next walk (frame 80)
     std::string options;
     for (const long frame : {30, 49, 79, 80})
-        options += " --shot " + std::to_string(SceneFrame(frame)) + ":" + ShotPath("d" + std::to_string(frame));
+        options += ShotOf(SceneFrame(frame), ShotPath("d" + std::to_string(frame)));
     const TraceRun run = RunLetter('D', SceneFrame(80), options);
     ASSERT_EQ(run.ExitCode, 0) << run.Errors;
     EXPECT_EQ(RedIn(ShotPath("d30")).Pixels, 0);
@@ -320,7 +264,7 @@ TEST(SceneE, OnePassOfFlightThenTheLetterAndTheMenuWithItsClick)
               (Commands{"close sound", "open laute.wav alias sound", "play sound"}));
     EXPECT_EQ(SoundFramesBetween(run, "play sound", 2, handBack), (Frames{SceneFrame(1), SceneFrame(EFlightFrames)}));
     EXPECT_EQ(SoundsInFrame(run, handBack), (Commands{"close sound", "open auto.wav alias auto"}));
-    EXPECT_EQ(SoundsInFrame(run, handBack + 1), (Commands{"open klicke.wav alias sound", "play sound"}));
+    EXPECT_EQ(SoundsInFrame(run, handBack + 1), MenuCue);
 }
 
 TEST(SceneE, TheFlightEndsUpAndAwayAndStaysThere)

@@ -6,39 +6,6 @@
 #include <vector>
 #include "TraceRun.h"
 
-namespace {
-
-const char* const MenuCue = "open klicke.wav alias sound";
-
-// Trace frames of a visit whose click came before trace frame clickFrame: its own frame n is drawn then.
-long VisitFrame(long clickFrame, long n)
-{
-    return clickFrame + n - 1;
-}
-
-std::vector<long> VisitFrames(long clickFrame, const std::vector<long>& frames)
-{
-    std::vector<long> shifted;
-    for (const long n : frames) shifted.push_back(VisitFrame(clickFrame, n));
-    return shifted;
-}
-
-// The commands' frames, limited to the trace frames first..last.
-std::vector<long> SoundFramesWithin(const TraceRun& run, const std::string& command, long first, long last)
-{
-    std::vector<long> within;
-    for (const long frame : SoundFrames(run, command))
-        if (frame >= first && frame <= last) within.push_back(frame);
-    return within;
-}
-
-std::string ClickOn(char letter, long frame)
-{
-    return " --click " + LetterPosition(letter) + "@" + std::to_string(frame);
-}
-
-}  // namespace
-
 // ---- F: one pass of 121 frames: 40 driving frames, then 81 waiting ones; "f" every 29 frames.
 
 // The cue restarts once more than 2500 ms have passed: 28 frames of 90 ms are the first to exceed it,
@@ -59,7 +26,7 @@ TEST(SceneF, OnePassOf121FramesWithTheSoundRestartedEvery29Frames)
     EXPECT_EQ(FrameHandingBack(run), SceneFrame(121));
     ExpectSoundEvery29Frames(run);
     // The last "f" is still under way at the hand-back, so the menu's click is not played.
-    EXPECT_EQ(SoundFrames(run, MenuCue), std::vector<long>{1});
+    EXPECT_EQ(SoundFrames(run, MenuCue.front()), std::vector<long>{1});
 }
 
 TEST(SceneF, FigurePacesAndTakesOneMoreStepInTheMenusPose)
@@ -111,7 +78,7 @@ TEST(SceneG, FirstVisitBouncesFromRestEvery19FramesOverTwoPassesOf201)
                   (std::vector<std::string>{"close sound", "open lautg.wav alias sound", "play sound"}));
 
     // The scene never sets CueStarted, so the menu's click follows.
-    EXPECT_EQ(SoundFrames(run, MenuCue), (std::vector<long>{1, SceneFrame(403)}));
+    EXPECT_EQ(SoundFrames(run, MenuCue.front()), (std::vector<long>{1, SceneFrame(403)}));
 
     // Scene C has not run, so its car counters are 0 (car at x = -40, out of reach): the sleeper lies still.
     for (long n = 1; n < 402; n++) ASSERT_EQ(FrameAt(run, SceneFrame(n)).Heading, 90) << n;
@@ -130,8 +97,8 @@ TEST(SceneG, AfterSceneCTheSleeperTurnsAndTheCarSoundPlaysOnce)
     ASSERT_EQ(FrameAt(run, click).Scene, 6);
     for (long n = 1; n <= 60; n++)
         ASSERT_NEAR(FrameAt(run, VisitFrame(click, n)).Heading, 90 - 3 * n, 1e-3) << n;
-    EXPECT_EQ(SoundFramesWithin(run, "play auto from 0", click, click + 60), std::vector<long>{click});
-    EXPECT_TRUE(SoundFramesWithin(run, "open lautc.wav alias sound", click, click + 60).empty());
+    EXPECT_EQ(SoundFramesBetween(run, "play auto from 0", click, click + 60), std::vector<long>{click});
+    EXPECT_TRUE(SoundFramesBetween(run, "open lautc.wav alias sound", click, click + 60).empty());
 }
 
 // ---- J: the opening flight, then three throws of 20 wind-up and 28 flying frames; the 4th landing ends.
@@ -157,7 +124,7 @@ TEST(SceneJ, FourLandingsWithTheSoundAtTheFifthWindUpFrame)
         const TraceFrameLine line = FrameAt(run, SceneFrame(n));
         ASSERT_TRUE(line.X == -3.5 && line.Z == -2 && line.Heading == 180) << n;
     }
-    EXPECT_EQ(SoundFrames(run, MenuCue), (std::vector<long>{1, SceneFrame(158)}));
+    EXPECT_EQ(SoundFrames(run, MenuCue.front()), (std::vector<long>{1, SceneFrame(158)}));
 }
 
 // J's landings leave the bounce at 7.6 going up at 1.35, and G's bounce picks up from there; G in turn
@@ -174,7 +141,7 @@ TEST(SceneGAndJ, EachStartsFromTheBounceTheOtherLeft)
     // G: from 7.6 at -1.35, +0.2 a frame, back past 7.6 after 15 moving frames (0.1 x 14 > 1.35): tick 45,
     // then every 19. The first pass ends 4 frames after the bounce at 197, so the second pass bounces
     // after 30 still and 15 moving frames again, at 201 + 45, and ends 4 frames after the one at 398.
-    EXPECT_EQ(SoundFramesWithin(run, "open lautg.wav alias sound", gClick, jClick),
+    EXPECT_EQ(SoundFramesBetween(run, "open lautg.wav alias sound", gClick, jClick),
               VisitFrames(gClick, {45, 64, 83, 102, 121, 140, 159, 178, 197, 246, 265, 284, 303, 322, 341, 360,
                                    379, 398}));
 
@@ -199,13 +166,13 @@ TEST(SceneH, TwoRunsEachWithAStopBehindTheBar)
               (std::vector<std::string>{"close sound", "open lauth2.wav alias sound", "play sound", "close sound",
                                         "open lauth2.wav alias sound", "play sound"}));
     // The end of the first run: one close, at the first waiting frame.
-    EXPECT_EQ(SoundFramesWithin(run, "close sound", SceneFrame(77), SceneFrame(141)),
+    EXPECT_EQ(SoundFramesBetween(run, "close sound", SceneFrame(77), SceneFrame(141)),
               std::vector<long>{SceneFrame(104)});
 
     EXPECT_EQ(FrameWhenPassesReach(run, 1), SceneFrame(87));
     EXPECT_EQ(FrameHandingBack(run), SceneFrame(201));
     // CueStarted is still set: no click in the menu.
-    EXPECT_EQ(SoundFrames(run, MenuCue), std::vector<long>{1});
+    EXPECT_EQ(SoundFrames(run, MenuCue.front()), std::vector<long>{1});
 }
 
 TEST(SceneH, FigureStandsSidewaysDuringTheStopAndRestartsFromTheFront)
@@ -236,9 +203,9 @@ TEST(SceneH, SecondVisitFindsTheSecondCueStartedAndRunsPastTheBar)
     ASSERT_EQ(run.ExitCode, 0) << run.Errors;
     ASSERT_EQ(FrameHandingBack(run), SceneFrame(201));
     const long last = click + 259;
-    EXPECT_EQ(SoundFramesWithin(run, "open lauth.wav alias sound", click, last),
+    EXPECT_EQ(SoundFramesBetween(run, "open lauth.wav alias sound", click, last),
               VisitFrames(click, {17, 72, 186}));
-    EXPECT_EQ(SoundFramesWithin(run, "open lauth2.wav alias sound", click, last),
+    EXPECT_EQ(SoundFramesBetween(run, "open lauth2.wav alias sound", click, last),
               VisitFrames(click, {83, 83, 95, 107, 119, 131, 197, 197, 209, 221, 233, 245}));
     EXPECT_EQ(FrameAt(run, VisitFrame(click, 44)).Heading, 90);
     EXPECT_EQ(FrameAt(run, VisitFrame(click, 255)).Scene, 7);
@@ -260,7 +227,7 @@ TEST(SceneI, ThreePassesOf49FramesWithTheSoundOnceTheHeadIsThrough)
     EXPECT_EQ(FrameWhenPassesReach(run, 1), SceneFrame(49));
     EXPECT_EQ(FrameWhenPassesReach(run, 2), SceneFrame(98));
     EXPECT_EQ(FrameHandingBack(run), SceneFrame(147));
-    EXPECT_EQ(SoundFrames(run, MenuCue), (std::vector<long>{1, SceneFrame(148)}));
+    EXPECT_EQ(SoundFrames(run, MenuCue.front()), (std::vector<long>{1, SceneFrame(148)}));
 }
 
 TEST(SceneI, FigureWalksTheSameSlantWhileTheCreatureRisesAndHoldsAfter)

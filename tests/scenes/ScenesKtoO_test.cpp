@@ -1,20 +1,13 @@
 // ScenesKtoO_test.cpp -- scenes K to O traced: pass lengths, cue frames, hand-back, pictures at telling
 // frames, and what scenes H, C, G and T leave behind for them.
 #include <gtest/gtest.h>
-#include <cstdio>
+#include <algorithm>
 #include <string>
-#include <unistd.h>
 #include <vector>
 #include "TraceRun.h"
 
-#define STB_IMAGE_STATIC
-#define STB_IMAGE_IMPLEMENTATION
-#include <stb/stb_image.h>
-
 using Frames = std::vector<long>;
 using Commands = std::vector<std::string>;
-
-static const Commands MenuClick = {"open klicke.wav alias sound", "play sound"};
 
 // ---------------------------------------------------------------- helpers
 
@@ -22,21 +15,10 @@ static const Commands MenuClick = {"open klicke.wav alias sound", "play sound"};
 // open another scene in.
 static long FirstClickFrameAfterHandBack(const TraceRun& run, long from)
 {
-    for (size_t i = 1; i < run.Frames.size(); i++)
-        if (run.Frames[i].Frame >= from && run.Frames[i].Scene == 25 && run.Frames[i - 1].Scene != 25)
-            return run.Frames[i].Frame + 2;
+    for (const long handBack : HandBacks(run))
+        if (handBack >= from) return handBack + 2;
     ADD_FAILURE() << "no hand-back from frame " << from;
     return -1;
-}
-
-// The frames in which a command was sent from 'first' to 'last', inclusive, counted from 'origin' (so
-// that scene frame n reads n when origin is the frame before the scene's first).
-static Frames SceneSoundFrames(const TraceRun& run, const std::string& command, long origin, long first, long last)
-{
-    Frames frames;
-    for (const long frame : SoundFrames(run, command))
-        if (frame >= first && frame <= last) frames.push_back(frame - origin);
-    return frames;
 }
 
 // The frames at which each of 'passes' passes of 'length' frames sends its cue, starting with 'firstCue'.
@@ -47,61 +29,6 @@ static Frames EveryPass(long firstCue, long length, int passes)
     return frames;
 }
 
-static std::string ShotPath(const std::string& name)
-{
-    return "/tmp/quillora-ko-" + std::to_string(getpid()) + "-" + name + ".png";
-}
-
-struct Shot {
-    int Width = 0;
-    int Height = 0;
-    std::vector<unsigned char> Pixels;  // red, green, blue, top row first
-};
-
-static Shot LoadShot(const std::string& path)
-{
-    Shot shot;
-    int channels = 0;
-    unsigned char* pixels = stbi_load(path.c_str(), &shot.Width, &shot.Height, &channels, 3);
-    if (pixels == nullptr) {
-        ADD_FAILURE() << "no shot at " << path;
-        return shot;
-    }
-    shot.Pixels.assign(pixels, pixels + 3 * shot.Width * shot.Height);
-    stbi_image_free(pixels);
-    std::remove(path.c_str());
-    return shot;
-}
-
-struct Box {
-    int Left, Top, Right, Bottom;  // right and bottom excluded
-};
-constexpr Box WholeShot = {0, 0, 100000, 100000};
-
-struct Area {
-    long Pixels = 0;
-    double MeanX = -1;  // -1 when there are none
-};
-
-// The pixels within the box for which the test holds, and their mean column.
-template <typename Test>
-static Area Find(const Shot& shot, Box box, Test test)
-{
-    Area area{0, 0};
-    for (int y = box.Top; y < std::min(box.Bottom, shot.Height); y++) {
-        for (int x = box.Left; x < std::min(box.Right, shot.Width); x++) {
-            const unsigned char* p = shot.Pixels.data() + 3 * (y * shot.Width + x);
-            if (test(p[0], p[1], p[2])) {
-                area.Pixels++;
-                area.MeanX += x;
-            }
-        }
-    }
-    area.MeanX = area.Pixels > 0 ? area.MeanX / area.Pixels : -1;
-    return area;
-}
-
-static bool Red(int r, int g, int b) { return r > 120 && g < 70 && b < 70; }
 static bool Black(int r, int g, int b) { return r < 25 && g < 25 && b < 25; }
 static bool Green(int r, int g, int b) { return g > 90 && g > r + 30 && g > b + 30; }
 
@@ -119,17 +46,12 @@ static bool SamePixels(const Shot& a, const Shot& b, Box box)
 static std::vector<Shot> ShotsAt(const std::string& options, long frames, const Frames& at, const std::string& name)
 {
     std::string shots;
-    for (const long frame : at) shots += " --shot " + std::to_string(frame) + ":" + ShotPath(name + std::to_string(frame));
+    for (const long frame : at) shots += ShotOf(frame, ShotPath(name + std::to_string(frame)));
     const TraceRun run = RunTrace(options + " --frames " + std::to_string(frames) + shots);
     EXPECT_EQ(run.ExitCode, 0) << run.Errors;
     std::vector<Shot> loaded;
     for (const long frame : at) loaded.push_back(LoadShot(ShotPath(name + std::to_string(frame))));
     return loaded;
-}
-
-static std::string Click(char letter, long frame)
-{
-    return "--click " + LetterPosition(letter) + "@" + std::to_string(frame);
 }
 
 // Three passes of the given length, each sending the letter's sound (open, then play) in its cue frame
@@ -141,12 +63,13 @@ static void ExpectThreePassesThenTheMenuClick(const TraceRun& run, long passFram
     EXPECT_EQ(FrameWhenPassesReach(run, 2), SceneFrame(2 * passFrames));
     EXPECT_EQ(FrameHandingBack(run), SceneFrame(3 * passFrames));
     const std::string open = std::string("open laut") + char(letter - 'A' + 'a') + ".wav alias sound";
-    EXPECT_EQ(SceneSoundFrames(run, open, 1, 2, 100000), EveryPass(cueFrame, passFrames, 3));
+    EXPECT_EQ(SoundFramesBetween(run, open, 2), EveryPass(SceneFrame(cueFrame), passFrames, 3));
     EXPECT_EQ(SoundsInFrame(run, SceneFrame(cueFrame)), (Commands{open, "play sound"}));
     // the click's own close is in frame 2
-    EXPECT_EQ(SceneSoundFrames(run, "close sound", 1, 3, SceneFrame(3 * passFrames)), EveryPass(passFrames, passFrames, 3));
+    EXPECT_EQ(SoundFramesBetween(run, "close sound", 3, SceneFrame(3 * passFrames)),
+              EveryPass(SceneFrame(passFrames), passFrames, 3));
     // the scene leaves its cue flag clear, so the menu clicks once on arrival
-    EXPECT_EQ(SoundsInFrame(run, SceneFrame(3 * passFrames) + 1), MenuClick);
+    EXPECT_EQ(SoundsInFrame(run, SceneFrame(3 * passFrames) + 1), MenuCue);
 }
 
 static void ExpectFigureStandsStill(const TraceRun& run, long lastFrame, float x, float z, float heading)
@@ -164,15 +87,14 @@ static void ExpectFigureStandsStill(const TraceRun& run, long lastFrame, float x
 static void ExpectFirstPassAfterScene(char before, char letter, long firstPass, long passFrames, const Frames& cues)
 {
     const long click = FirstClickFrameAfterHandBack(RunLetter(before, 300), 2);
-    const long origin = click - 1;  // scene frame n of the letter is trace frame origin + n
-    const TraceRun run = RunLetter(before, origin + firstPass + passFrames + 1, Click(letter, click));
+    const TraceRun run = RunLetter(before, VisitFrame(click, firstPass + passFrames + 1), ClickOn(letter, click));
     ASSERT_EQ(run.ExitCode, 0) << run.Errors;
     ASSERT_EQ(FrameAt(run, click).Scene, letter - 'A');
-    EXPECT_EQ(FrameAt(run, origin + firstPass - 1).Passes, 0);
-    EXPECT_EQ(FrameAt(run, origin + firstPass).Passes, 1);
-    EXPECT_EQ(FrameAt(run, origin + firstPass + passFrames).Passes, 2);
+    EXPECT_EQ(FrameAt(run, VisitFrame(click, firstPass - 1)).Passes, 0);
+    EXPECT_EQ(FrameAt(run, VisitFrame(click, firstPass)).Passes, 1);
+    EXPECT_EQ(FrameAt(run, VisitFrame(click, firstPass + passFrames)).Passes, 2);
     const std::string open = std::string("open laut") + char(letter - 'A' + 'a') + ".wav alias sound";
-    EXPECT_EQ(SceneSoundFrames(run, open, origin, click, 100000), cues);
+    EXPECT_EQ(SoundFramesBetween(run, open, click), VisitFrames(click, cues));
 }
 
 // ---------------------------------------------------------------- scene K
@@ -209,9 +131,9 @@ TEST(SceneK, ThePropKeepsLevelWithTheWalkerAndFoldsInThreeFixedSteps)
     // drawn in scene frames 20 and 40 while walking, 56 stopped, 57 to 59 with fold steps 1 to 3, 80 paused
     const Frames at = {SceneFrame(20), SceneFrame(40), SceneFrame(56), SceneFrame(57), SceneFrame(58),
                        SceneFrame(59), SceneFrame(80)};
-    const std::vector<Shot> shots = ShotsAt(Click('K', 2), SceneFrame(80), at, "k");
-    const Area walking1 = Find(shots[0], WholeShot, Red), walking2 = Find(shots[1], WholeShot, Red);
-    const Area stopped = Find(shots[2], WholeShot, Red);
+    const std::vector<Shot> shots = ShotsAt(ClickOn('K', 2), SceneFrame(80), at, "k");
+    const Area walking1 = FindPixels(shots[0], WholeShot, Red), walking2 = FindPixels(shots[1], WholeShot, Red);
+    const Area stopped = FindPixels(shots[2], WholeShot, Red);
     ASSERT_GT(walking1.Pixels, 500);
     // 20 frames of walking carry the prop 6.67 units to the right, well across the picture
     EXPECT_GT(walking2.MeanX, walking1.MeanX + 100);
@@ -275,10 +197,10 @@ TEST(SceneM, TheZigzagRisesAndSinksWhileTheRodFieldFlickersEveryFrame)
 {
     // drawn risen 0 (scene frame 1), 10 (frame 15), sunk 10 (frame 30) and in the next pause frame
     const Frames at = {SceneFrame(1), SceneFrame(15), SceneFrame(30), SceneFrame(31)};
-    const std::vector<Shot> shots = ShotsAt(Click('M', 2), SceneFrame(31), at, "m");
-    EXPECT_LT(Find(shots[0], WholeShot, Red).Pixels, 50);
-    EXPECT_GT(Find(shots[1], WholeShot, Red).Pixels, 2000);
-    EXPECT_LT(Find(shots[2], WholeShot, Red).Pixels, 50);
+    const std::vector<Shot> shots = ShotsAt(ClickOn('M', 2), SceneFrame(31), at, "m");
+    EXPECT_LT(FindPixels(shots[0], WholeShot, Red).Pixels, 50);
+    EXPECT_GT(FindPixels(shots[1], WholeShot, Red).Pixels, 2000);
+    EXPECT_LT(FindPixels(shots[2], WholeShot, Red).Pixels, 50);
     // nothing else moves in the pause, yet the field is drawn with new random thicknesses
     EXPECT_FALSE(SamePixels(shots[2], shots[3], WholeShot));
 }
@@ -302,19 +224,20 @@ TEST(SceneN, TheAngleDropsHalfWayThroughTheFlightAndTheGreenRodGrowsAndShrinks)
     // the drop shows from scene frame 7 (the ball's progress was 5 in frame 6) to 11, the last of the flight
     const Frames at = {SceneFrame(6), SceneFrame(7), SceneFrame(11), SceneFrame(12), SceneFrame(14),
                        SceneFrame(16), SceneFrame(NPassFrames)};
-    const std::vector<Shot> shots = ShotsAt(Click('N', 2), SceneFrame(NPassFrames), at, "n");
-    const Area before = Find(shots[0], WholeShot, Red), dropped = Find(shots[1], WholeShot, Red);
+    const std::vector<Shot> shots = ShotsAt(ClickOn('N', 2), SceneFrame(NPassFrames), at, "n");
+    const Area before = FindPixels(shots[0], WholeShot, Red), dropped = FindPixels(shots[1], WholeShot, Red);
     ASSERT_GT(before.Pixels, 500);
     // 1.5 units left and away move the angle some 30 pixels; the flickering rods hide a little more or less
     EXPECT_LT(dropped.MeanX, before.MeanX - 20);
-    EXPECT_NEAR(Find(shots[2], WholeShot, Red).MeanX, dropped.MeanX, 2);
-    EXPECT_NEAR(Find(shots[3], WholeShot, Red).MeanX, before.MeanX, 2);
+    EXPECT_NEAR(FindPixels(shots[2], WholeShot, Red).MeanX, dropped.MeanX, 2);
+    EXPECT_NEAR(FindPixels(shots[3], WholeShot, Red).MeanX, before.MeanX, 2);
     // no rod at the start of the growth, a longer one two frames on, the full rod, and none at the end
-    const long none = Find(shots[3], WholeShot, Green).Pixels;
-    const long growing = Find(shots[4], WholeShot, Green).Pixels, full = Find(shots[5], WholeShot, Green).Pixels;
+    const long none = FindPixels(shots[3], WholeShot, Green).Pixels;
+    const long growing = FindPixels(shots[4], WholeShot, Green).Pixels;
+    const long full = FindPixels(shots[5], WholeShot, Green).Pixels;
     EXPECT_GT(growing, none + 200);
     EXPECT_GT(full, growing + 200);
-    EXPECT_NEAR(Find(shots[6], WholeShot, Green).Pixels, none, 50);
+    EXPECT_NEAR(FindPixels(shots[6], WholeShot, Green).Pixels, none, 50);
 }
 
 TEST(SceneN, AfterSceneHTheFirstPassStartsWithTheGrowth)
@@ -327,9 +250,9 @@ TEST(SceneN, AfterScenesCAndGTheArmStaysDownInTheFirstFlightOnly)
 {
     // C then G leave the shared latch set. Clicks are taken only in the menu, so a click on G in every
     // frame around C's end opens G as soon as the menu is back, and the same for N after G.
-    std::string clicks = Click('C', 2);
-    for (long frame = 400; frame <= 500; frame++) clicks.append(" ").append(Click('G', frame));
-    for (long frame = 800; frame <= 950; frame++) clicks.append(" ").append(Click('N', frame));
+    std::string clicks = ClickOn('C', 2);
+    for (long frame = 400; frame <= 500; frame++) clicks += ClickOn('G', frame);
+    for (long frame = 800; frame <= 950; frame++) clicks += ClickOn('N', frame);
     const TraceRun plain = RunTrace(clicks + " --frames 960");
     ASSERT_EQ(plain.ExitCode, 0) << plain.Errors;
     long origin = -1;
@@ -343,7 +266,7 @@ TEST(SceneN, AfterScenesCAndGTheArmStaysDownInTheFirstFlightOnly)
     const Box figure = {650, 0, 742, 523};
     const std::vector<Shot> chained =
         ShotsAt(clicks, origin + NPassFrames + 5, {origin + 5, origin + NPassFrames + 5}, "cgn");
-    const std::vector<Shot> fresh = ShotsAt(Click('N', 2), SceneFrame(5), {SceneFrame(5)}, "nfresh");
+    const std::vector<Shot> fresh = ShotsAt(ClickOn('N', 2), SceneFrame(5), {SceneFrame(5)}, "nfresh");
     EXPECT_FALSE(SamePixels(chained[0], fresh[0], figure));
     EXPECT_TRUE(SamePixels(chained[1], fresh[0], figure));
 }
@@ -378,9 +301,10 @@ TEST(SceneO, TheMouthOpensWideAndTheLastClosingStepShowsItBelowClosed)
     // the ball and the eyes grow past their size at rest
     const Box ball = {200, 150, 440, 380};
     const Frames at = {SceneFrame(1), SceneFrame(33), SceneFrame(OPassFrames - 1), SceneFrame(OPassFrames)};
-    const std::vector<Shot> shots = ShotsAt(Click('O', 2), SceneFrame(OPassFrames), at, "o");
-    const long closed = Find(shots[0], ball, Black).Pixels, open = Find(shots[1], ball, Black).Pixels;
-    const long almostClosed = Find(shots[2], ball, Black).Pixels, overClosed = Find(shots[3], ball, Black).Pixels;
+    const std::vector<Shot> shots = ShotsAt(ClickOn('O', 2), SceneFrame(OPassFrames), at, "o");
+    const long closed = FindPixels(shots[0], ball, Black).Pixels, open = FindPixels(shots[1], ball, Black).Pixels;
+    const long almostClosed = FindPixels(shots[2], ball, Black).Pixels;
+    const long overClosed = FindPixels(shots[3], ball, Black).Pixels;
     ASSERT_GT(closed, 200);
     EXPECT_GT(open, 4 * closed);
     EXPECT_NEAR(almostClosed, closed, 20);  // a tiny positive rest looks closed

@@ -1,31 +1,19 @@
 // ScenesPtoT_test.cpp -- scenes P to T traced: pass lengths, cue frames, hand-back and the menu's cue, the
 // mode watch of S, and what T leaves for the scenes after it.
 #include <gtest/gtest.h>
-#include <cstdio>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 #include <vector>
 #include "TraceRun.h"
 
-#define STB_IMAGE_STATIC
-#define STB_IMAGE_IMPLEMENTATION
-#include <stb/stb_image.h>
-
 using Frames = std::vector<long>;
 using Commands = std::vector<std::string>;
-
-// A visit clicked before trace frame 'click' draws its own frame n as trace frame click - 1 + n.
-static long Visit(long click, long sceneFrame)
-{
-    return click - 1 + sceneFrame;
-}
 
 // Scene frames first, first + step, ... (count of them) as trace frames of the visit clicked at 'click'.
 static Frames Every(long click, long first, long step, int count)
 {
     Frames frames;
-    for (int i = 0; i < count; i++) frames.push_back(Visit(click, first + i * step));
+    for (int i = 0; i < count; i++) frames.push_back(VisitFrame(click, first + i * step));
     return frames;
 }
 
@@ -36,38 +24,9 @@ static List Appended(List list, const List& more)
     return list;
 }
 
-static Frames SoundFramesBetween(const TraceRun& run, const std::string& command, long first, long last)
-{
-    Frames frames;
-    for (const long frame : SoundFrames(run, command))
-        if (frame >= first && frame <= last) frames.push_back(frame);
-    return frames;
-}
-
-// The first frame at or after 'from' that shows a letter scene with this many passes counted, or the
-// frame that handed back when that pass was the last.
-static long PassesReachFrom(const TraceRun& run, long from, int passes)
-{
-    for (size_t i = 1; i < run.Frames.size(); i++) {
-        const TraceFrameLine& line = run.Frames[i];
-        if (line.Frame < from) continue;
-        if (line.Scene != 25 && line.Passes >= passes) return line.Frame;
-        if (line.Scene == 25 && run.Frames[i - 1].Scene != 25 && run.Frames[i - 1].Passes + 1 == passes)
-            return line.Frame;
-    }
-    return -1;
-}
-
-static const Commands MenuCue = {"open klicke.wav alias sound", "play sound"};
-
 static std::string RunOf(const std::string& visits, long frames)
 {
-    return "--frames " + std::to_string(frames) + " " + visits;
-}
-
-static std::string ClickAt(char letter, long frame)
-{
-    return "--click " + LetterPosition(letter) + "@" + std::to_string(frame) + " ";
+    return "--frames " + std::to_string(frames) + visits;
 }
 
 // ---------------------------------------------------------------- scene T, and what it leaves behind
@@ -97,7 +56,7 @@ TEST(SceneT, StandsThenLandsThreeTimesWithItsSoundAndTheMenuCueDoesNotFollow)
     EXPECT_EQ(FrameHandingBack(run), SceneFrame(THandBack));
 
     // The landing that hands back still marks the cue as started, so the menu stays quiet.
-    EXPECT_EQ(SoundFrames(run, "open klicke.wav alias sound"), Frames{1});
+    EXPECT_EQ(SoundFrames(run, MenuCue.front()), Frames{1});
 
     // The figure only jumps and spins in the drawing; its place and heading never change.
     for (long frame = SceneFrame(1); frame < SceneFrame(THandBack); frame++) {
@@ -113,14 +72,14 @@ TEST(SceneT, ASecondVisitStartsFromTheSpeedAndGroundCountTheFirstLeft)
     // The first visit leaves the fall speed at +2 (the landing's 1.8 plus 0.2) and its ground count at 1:
     // the first contact comes in frame 31, and the jump 24 contacts later, in 55; landing 19 frames on.
     constexpr long firstLanding = 55 + 19;
-    const TraceRun run = RunTrace(RunOf(ClickAt('T', 2) + ClickAt('T', AfterT), Visit(AfterT, 170)));
+    const TraceRun run = RunTrace(RunOf(ClickOn('T', 2) + ClickOn('T', AfterT), VisitFrame(AfterT, 170)));
     ASSERT_EQ(run.ExitCode, 0) << run.Errors;
     ASSERT_EQ(FrameHandingBack(run), SceneFrame(THandBack));
 
     EXPECT_EQ(SoundFramesBetween(run, "open lautt.wav alias sound", AfterT, static_cast<long>(run.Frames.size())),
               Every(AfterT, firstLanding, TLandingEvery, 3));
-    EXPECT_EQ(FirstMenuFrameFrom(run, AfterT), Visit(AfterT, firstLanding + 2 * TLandingEvery));
-    EXPECT_EQ(SoundFrames(run, "open klicke.wav alias sound"), Frames{1});
+    EXPECT_EQ(FirstMenuFrameFrom(run, AfterT), VisitFrame(AfterT, firstLanding + 2 * TLandingEvery));
+    EXPECT_EQ(SoundFrames(run, MenuCue.front()), Frames{1});
 }
 
 // ---------------------------------------------------------------- scene P
@@ -170,23 +129,24 @@ TEST(SceneP, AfterTTheHeadIsAlreadyDownAndTheFirstSoundIsNeverClosed)
     // T leaves HeadPhase at 10 and its ground count at 1: the opening is one frame short, the head phase
     // is skipped, and the scene's sound is opened while the first sound still holds the alias.
     constexpr long firstPass = 29 + 10 + 41;
-    const TraceRun run = RunTrace(RunOf(ClickAt('T', 2) + ClickAt('P', AfterT), Visit(AfterT, firstPass + 2 * PPass + 5)));
+    const TraceRun run =
+        RunTrace(RunOf(ClickOn('T', 2) + ClickOn('P', AfterT), VisitFrame(AfterT, firstPass + 2 * PPass + 5)));
     ASSERT_EQ(run.ExitCode, 0) << run.Errors;
     ASSERT_EQ(FrameHandingBack(run), SceneFrame(THandBack));
 
-    EXPECT_EQ(SoundFramesBetween(run, "open kopf.wav alias sound", AfterT, Visit(AfterT, firstPass)),
-              Frames{Visit(AfterT, 5)});
-    EXPECT_EQ(SoundFramesBetween(run, "open lautp.wav alias sound", AfterT, Visit(AfterT, firstPass)),
+    EXPECT_EQ(SoundFramesBetween(run, "open kopf.wav alias sound", AfterT, VisitFrame(AfterT, firstPass)),
+              Frames{VisitFrame(AfterT, 5)});
+    EXPECT_EQ(SoundFramesBetween(run, "open lautp.wav alias sound", AfterT, VisitFrame(AfterT, firstPass)),
               Every(AfterT, 29 + 10 + 1, 1, 41));
     // Only the click's "close sound" comes before the first pass end.
-    EXPECT_EQ(SoundFramesBetween(run, "close sound", AfterT, Visit(AfterT, firstPass + PPass)),
-              (Frames{AfterT, Visit(AfterT, firstPass), Visit(AfterT, firstPass + PCloseKopf),
-                      Visit(AfterT, firstPass + PPass)}));
-    EXPECT_EQ(PassesReachFrom(run, AfterT, 1), Visit(AfterT, firstPass));
+    EXPECT_EQ(SoundFramesBetween(run, "close sound", AfterT, VisitFrame(AfterT, firstPass + PPass)),
+              (Frames{AfterT, VisitFrame(AfterT, firstPass), VisitFrame(AfterT, firstPass + PCloseKopf),
+                      VisitFrame(AfterT, firstPass + PPass)}));
+    EXPECT_EQ(FrameWhenPassesReach(run, 1, AfterT), VisitFrame(AfterT, firstPass));
     // The pass end cleared the counters: the second pass is a whole one.
-    EXPECT_EQ(PassesReachFrom(run, AfterT, 2), Visit(AfterT, firstPass + PPass));
-    EXPECT_EQ(FirstMenuFrameFrom(run, AfterT), Visit(AfterT, firstPass + 2 * PPass));
-    EXPECT_EQ(SoundsInFrame(run, Visit(AfterT, firstPass + 2 * PPass + 1)), MenuCue);
+    EXPECT_EQ(FrameWhenPassesReach(run, 2, AfterT), VisitFrame(AfterT, firstPass + PPass));
+    EXPECT_EQ(FirstMenuFrameFrom(run, AfterT), VisitFrame(AfterT, firstPass + 2 * PPass));
+    EXPECT_EQ(SoundsInFrame(run, VisitFrame(AfterT, firstPass + 2 * PPass + 1)), MenuCue);
 }
 
 // ---------------------------------------------------------------- scene Q
@@ -232,17 +192,17 @@ TEST(SceneQ, WalksFacesTheFrogThenTheTongueShootsOutAndThePassEndsStillWalking)
 
 TEST(SceneQ, AfterTTheFirstWaitLastsTenFrames)
 {
-    const TraceRun run = RunTrace(RunOf(ClickAt('T', 2) + ClickAt('Q', AfterT), Visit(AfterT, 3 * QPass)));
+    const TraceRun run = RunTrace(RunOf(ClickOn('T', 2) + ClickOn('Q', AfterT), VisitFrame(AfterT, 3 * QPass)));
     ASSERT_EQ(run.ExitCode, 0) << run.Errors;
     ASSERT_EQ(FrameHandingBack(run), SceneFrame(THandBack));
 
     constexpr long firstPass = 10 + QPassAfterWait;
-    EXPECT_EQ(SoundFramesBetween(run, "open frosch.wav alias sound", AfterT, Visit(AfterT, firstPass + QPass)),
-              (Frames{Visit(AfterT, 10 + 20), Visit(AfterT, firstPass + QFrosch)}));
-    EXPECT_EQ(SoundFramesBetween(run, "open lautq.wav alias sound", AfterT, Visit(AfterT, firstPass)),
-              Frames{Visit(AfterT, 10 + 37)});
-    EXPECT_EQ(PassesReachFrom(run, AfterT, 1), Visit(AfterT, firstPass));
-    EXPECT_EQ(PassesReachFrom(run, AfterT, 2), Visit(AfterT, firstPass + QPass));
+    EXPECT_EQ(SoundFramesBetween(run, "open frosch.wav alias sound", AfterT, VisitFrame(AfterT, firstPass + QPass)),
+              (Frames{VisitFrame(AfterT, 10 + 20), VisitFrame(AfterT, firstPass + QFrosch)}));
+    EXPECT_EQ(SoundFramesBetween(run, "open lautq.wav alias sound", AfterT, VisitFrame(AfterT, firstPass)),
+              Frames{VisitFrame(AfterT, 10 + 37)});
+    EXPECT_EQ(FrameWhenPassesReach(run, 1, AfterT), VisitFrame(AfterT, firstPass));
+    EXPECT_EQ(FrameWhenPassesReach(run, 2, AfterT), VisitFrame(AfterT, firstPass + QPass));
 }
 
 // ---------------------------------------------------------------- scene R
@@ -272,14 +232,14 @@ TEST(SceneR, ThreeSoundsInTurnTheLastTenTimesThenOnePassHandsBack)
 
 TEST(SceneR, AfterTTheHeadPhaseIsSkippedAndTheOpeningIsOneFrameShort)
 {
-    const TraceRun run = RunTrace(RunOf(ClickAt('T', 2) + ClickAt('R', AfterT), Visit(AfterT, RPass)));
+    const TraceRun run = RunTrace(RunOf(ClickOn('T', 2) + ClickOn('R', AfterT), VisitFrame(AfterT, RPass)));
     ASSERT_EQ(run.ExitCode, 0) << run.Errors;
     ASSERT_EQ(FrameHandingBack(run), SceneFrame(THandBack));
 
-    EXPECT_EQ(SoundFrames(run, "open kopfsch.wav alias sound"), Frames{Visit(AfterT, RKopfsch - 1)});
-    EXPECT_EQ(SoundFrames(run, "open stuetze.wav alias sound"), Frames{Visit(AfterT, RStuetze - 11)});
+    EXPECT_EQ(SoundFrames(run, "open kopfsch.wav alias sound"), Frames{VisitFrame(AfterT, RKopfsch - 1)});
+    EXPECT_EQ(SoundFrames(run, "open stuetze.wav alias sound"), Frames{VisitFrame(AfterT, RStuetze - 11)});
     EXPECT_EQ(SoundFrames(run, "open lautr.wav alias sound"), Every(AfterT, RFirstR - 11, 20, 10));
-    EXPECT_EQ(FirstMenuFrameFrom(run, AfterT), Visit(AfterT, RPass - 11));
+    EXPECT_EQ(FirstMenuFrameFrom(run, AfterT), VisitFrame(AfterT, RPass - 11));
 }
 
 // ---------------------------------------------------------------- scene S
@@ -331,7 +291,8 @@ TEST(SceneS, StillWhileTheFirstRecordingPlaysThenTheChainCrawlsAndTheFigureTurns
 TEST(SceneS, EachWatchComparesWithTheLastReplyOfAnyWatchBeforeIt)
 {
     constexpr long secondVisit = SceneFrame(3 * SPass) + 5;
-    const TraceRun run = RunTrace(RunOf(ClickAt('S', 2) + ClickAt('S', secondVisit), Visit(secondVisit, SPass + 2)));
+    const TraceRun run =
+        RunTrace(RunOf(ClickOn('S', 2) + ClickOn('S', secondVisit), VisitFrame(secondVisit, SPass + 2)));
     ASSERT_EQ(run.ExitCode, 0) << run.Errors;
     ASSERT_EQ(FrameHandingBack(run), SceneFrame(3 * SPass));
 
@@ -353,51 +314,30 @@ TEST(SceneS, EachWatchComparesWithTheLastReplyOfAnyWatchBeforeIt)
     // The recording is short enough to end, and be started again, during each crawl.
     EXPECT_GE(endRestarts, 4);
     // The second visit's first watch compares with the "stopped" the first visit's last watch left.
-    EXPECT_EQ(SoundsInFrame(run, Visit(secondVisit, SStill + 1)), SFirstCrawlFrame);
+    EXPECT_EQ(SoundsInFrame(run, VisitFrame(secondVisit, SStill + 1)), SFirstCrawlFrame);
 }
 
-struct RedArea {
-    long Pixels;
-    double MeanX;
-};
+// The chain's red as this scene lights it, with bounds of its own rather than Red's.
+static bool ChainRed(int r, int g, int b) { return r > 150 && g < 110 && b < 110; }
 
-static RedArea RedIn(const std::string& path)
+static Area ChainIn(const std::string& path)
 {
-    int width = 0, height = 0, channels = 0;
-    unsigned char* pixels = stbi_load(path.c_str(), &width, &height, &channels, 3);
-    if (pixels == nullptr) {
-        ADD_FAILURE() << "no shot at " << path;
-        return {0, -1};
-    }
-    RedArea red{0, 0};
-    for (int at = 0; at < width * height; at++) {
-        const unsigned char* p = pixels + 3 * at;
-        if (p[0] > 150 && p[1] < 110 && p[2] < 110) {
-            red.Pixels++;
-            red.MeanX += at % width;
-        }
-    }
-    stbi_image_free(pixels);
-    std::remove(path.c_str());
-    red.MeanX = red.Pixels > 0 ? red.MeanX / red.Pixels : -1;
-    return red;
+    return FindPixels(LoadShot(path), WholeShot, ChainRed);
 }
 
 TEST(SceneS, TheRedChainCrawlsFromTheLeftEdgeAcrossTheScene)
 {
-    const std::string base = "/tmp/quillora-pt-" + std::to_string(getpid()) + "-s";
     const long shots[] = {SStill, SStill + 20, SStill + 40, SStill + 60};
     std::string options;
-    for (const long shot : shots)
-        options += "--shot " + std::to_string(SceneFrame(shot)) + ":" + base + std::to_string(shot) + ".png ";
+    for (const long shot : shots) options += ShotOf(SceneFrame(shot), ShotPath("s" + std::to_string(shot)));
     const TraceRun run = RunLetter('S', SceneFrame(SStill + 61), options);
     ASSERT_EQ(run.ExitCode, 0) << run.Errors;
 
     // Still waiting at x -28, the chain is out of sight on the left.
-    EXPECT_LT(RedIn(base + std::to_string(shots[0]) + ".png").Pixels, 200);
+    EXPECT_LT(ChainIn(ShotPath("s" + std::to_string(shots[0]))).Pixels, 200);
     double lastX = -1;
     for (size_t i = 1; i < std::size(shots); i++) {
-        const RedArea red = RedIn(base + std::to_string(shots[i]) + ".png");
+        const Area red = ChainIn(ShotPath("s" + std::to_string(shots[i])));
         EXPECT_GT(red.Pixels, 2000) << "crawl frame " << shots[i] - SStill;
         EXPECT_GT(red.MeanX, lastX + 100) << "crawl frame " << shots[i] - SStill;
         lastX = red.MeanX;

@@ -3,31 +3,14 @@
 #include <gtest/gtest.h>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 #include <vector>
 #include "TraceRun.h"
 
 using Frames = std::vector<long>;
 using Commands = std::vector<std::string>;
-
-// A visit to a scene clicked before trace frame 'click': its own frame n is trace frame click + n - 1.
-static long VisitFrame(long click, long sceneFrame)
-{
-    return click + sceneFrame - 1;
-}
-
-// The frames (at 'first' or later) in which the command was sent.
-static Frames SoundFramesFrom(const TraceRun& run, const std::string& command, long first)
-{
-    Frames frames;
-    for (const long frame : SoundFrames(run, command))
-        if (frame >= first) frames.push_back(frame);
-    return frames;
-}
 
 static Frames Shifted(Frames frames, long by)
 {
@@ -58,13 +41,12 @@ static Commands FirstFrameSounds(const TraceRun& run, long frame)
 
 static void ExpectMenuCueAfter(const TraceRun& run, long handBack)
 {
-    const Commands next = SoundsInFrame(run, handBack + 1);
-    EXPECT_EQ(next, OpenAndPlay("klicke.wav")) << "after the hand-back in frame " << handBack;
+    EXPECT_EQ(SoundsInFrame(run, handBack + 1), MenuCue) << "after the hand-back in frame " << handBack;
 }
 
 static bool HasMenuCueAfter(const TraceRun& run, long handBack)
 {
-    return !SoundFramesFrom(run, "open klicke.wav alias sound", handBack).empty();
+    return !SoundFramesBetween(run, MenuCue.front(), handBack).empty();
 }
 
 // How long the trace's virtual playback plays a recording of the build's data: the WAV data size over
@@ -120,11 +102,6 @@ static bool HasStatusQuery(const TraceRun& run, long first, long last)
     return false;
 }
 
-static std::string ShotPath(const std::string& name)
-{
-    return "/tmp/quillora-uz-" + std::to_string(getpid()) + "-" + name + ".png";
-}
-
 static std::string FileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -137,25 +114,8 @@ static std::string FileBytes(const std::string& path)
 static TraceRun RunVisits(const std::vector<std::pair<char, long>>& visits, long frames, const std::string& more = "")
 {
     std::string options = "--frames " + std::to_string(frames);
-    for (const auto& [letter, click] : visits) options += " --click " + LetterPosition(letter) + "@" + std::to_string(click);
+    for (const auto& [letter, click] : visits) options += ClickOn(letter, click);
     return RunTrace(options + " " + more);
-}
-
-// The frames each scene hands back in, for runs visiting several scenes.
-static Frames HandBacks(const TraceRun& run)
-{
-    Frames frames;
-    for (size_t i = 1; i < run.Frames.size(); i++)
-        if (run.Frames[i].Scene == 25 && run.Frames[i - 1].Scene != 25) frames.push_back(run.Frames[i].Frame);
-    return frames;
-}
-
-// The first frame at or after 'from' whose line shows a letter scene with this many passes done.
-static long PassFrameFrom(const TraceRun& run, long from, int passes)
-{
-    for (const TraceFrameLine& line : run.Frames)
-        if (line.Frame >= from && line.Scene != 25 && line.Passes >= passes) return line.Frame;
-    return -1;
 }
 
 // The fresh runs several tests read, traced once.
@@ -190,9 +150,9 @@ TEST(SceneU, WalksDropsRollsThenPlaysItsSoundThreeTimes)
     // Then 4 falling and 24 rolling frames; the recording starts in frame 56 without a close before it,
     // and the 41st frame from there closes it and ends the pass. The figure is back at -25 without walking.
     const Frames passEnds = {SceneFrame(96), SceneFrame(192), SceneFrame(288)};
-    EXPECT_EQ(SoundFramesFrom(run, "open lautu.wav alias sound", 3), Shifted(passEnds, -40));
+    EXPECT_EQ(SoundFramesBetween(run, "open lautu.wav alias sound", 3), Shifted(passEnds, -40));
     EXPECT_EQ(SoundsInFrame(run, SceneFrame(56)), OpenAndPlay("lautu.wav"));
-    EXPECT_EQ(SoundFramesFrom(run, "close sound", 3), passEnds);
+    EXPECT_EQ(SoundFramesBetween(run, "close sound", 3), passEnds);
     EXPECT_EQ(FrameWhenPassesReach(run, 1), passEnds[0]);
     EXPECT_EQ(FrameWhenPassesReach(run, 2), passEnds[1]);
     EXPECT_EQ(FrameAt(run, passEnds[0]).X, -25);
@@ -207,11 +167,11 @@ TEST(SceneU, DrawsItsArmsAsTheHeadPhaseLeftByTSays)
 {
     const long uFrame = 28;  // the figure has just stopped beside the U
     const std::string fresh = ShotPath("u-fresh"), afterT = ShotPath("u-after-t"), afterY = ShotPath("u-after-y");
-    RunLetter('U', SceneFrame(uFrame), "--shot " + std::to_string(SceneFrame(uFrame)) + ":" + fresh);
+    RunLetter('U', SceneFrame(uFrame), ShotOf(SceneFrame(uFrame), fresh));
     const TraceRun tu = RunVisits({{'T', 2}, {'U', AfterT}}, VisitFrame(AfterT, uFrame),
-                                  "--shot " + std::to_string(VisitFrame(AfterT, uFrame)) + ":" + afterT);
+                                  ShotOf(VisitFrame(AfterT, uFrame), afterT));
     const TraceRun yu = RunVisits({{'Y', 2}, {'U', AfterT}}, VisitFrame(AfterT, uFrame),
-                                  "--shot " + std::to_string(VisitFrame(AfterT, uFrame)) + ":" + afterY);
+                                  ShotOf(VisitFrame(AfterT, uFrame), afterY));
     EXPECT_EQ(FrameAt(tu, AfterT).Scene, 20);
     EXPECT_EQ(FrameAt(yu, AfterT).Scene, 20);
 
@@ -240,9 +200,9 @@ TEST(SceneVW, BacksOffTipsTheVFetchesTheSecondAndMakesTheWTwice)
     EXPECT_NEAR(FrameAt(run, SceneFrame(133)).X, -14.33, 0.01);
 
     // Two passes of 174 frames: the V sound without a close, the W sound with one, a close at each end.
-    EXPECT_EQ(SoundFramesFrom(run, "open lautv.wav alias sound", 3), Frames({SceneFrame(30), SceneFrame(204)}));
+    EXPECT_EQ(SoundFramesBetween(run, "open lautv.wav alias sound", 3), Frames({SceneFrame(30), SceneFrame(204)}));
     EXPECT_EQ(SoundsInFrame(run, SceneFrame(30)), OpenAndPlay("lautv.wav"));
-    EXPECT_EQ(SoundFramesFrom(run, "open lautw.wav alias sound", 3), Frames({SceneFrame(133), SceneFrame(307)}));
+    EXPECT_EQ(SoundFramesBetween(run, "open lautw.wav alias sound", 3), Frames({SceneFrame(133), SceneFrame(307)}));
     EXPECT_EQ(SoundsInFrame(run, SceneFrame(133)), CloseOpenAndPlay("lautw.wav"));
     EXPECT_EQ(FrameWhenPassesReach(run, 1), SceneFrame(174));
     EXPECT_EQ(FrameAt(run, SceneFrame(174)).X, -10);
@@ -261,9 +221,9 @@ TEST(SceneVW, SkipsTheFirstWaitAfterTAndU)
     EXPECT_EQ(HandBacks(run).size(), 3u);
 
     EXPECT_LT(FrameAt(run, VisitFrame(vClick, 1)).X, -10);  // backing off in its first frame
-    EXPECT_EQ(SoundFramesFrom(run, "open lautv.wav alias sound", vClick),
+    EXPECT_EQ(SoundFramesBetween(run, "open lautv.wav alias sound", vClick),
               Frames({VisitFrame(vClick, 20), VisitFrame(vClick, 164 + 30)}));
-    EXPECT_EQ(PassFrameFrom(run, vClick, 1), VisitFrame(vClick, 164));
+    EXPECT_EQ(FrameWhenPassesReach(run, 1, vClick), VisitFrame(vClick, 164));
     EXPECT_EQ(HandBacks(run).back(), VisitFrame(vClick, 164 + 174));
 }
 
@@ -274,11 +234,11 @@ TEST(SceneVW, SkipsTheForwardWalkAfterH)
     const TraceRun run = RunVisits({{'H', 2}, {'W', wClick}}, VisitFrame(wClick, 280));
     ASSERT_EQ(FrameAt(run, wClick).Scene, 21);
 
-    EXPECT_EQ(SoundFramesFrom(run, "open lautv.wav alias sound", wClick).front(), VisitFrame(wClick, 30));
-    EXPECT_EQ(SoundFramesFrom(run, "open lautw.wav alias sound", wClick).front(), VisitFrame(wClick, 61));
+    EXPECT_EQ(SoundFramesBetween(run, "open lautv.wav alias sound", wClick).front(), VisitFrame(wClick, 30));
+    EXPECT_EQ(SoundFramesBetween(run, "open lautw.wav alias sound", wClick).front(), VisitFrame(wClick, 61));
     EXPECT_NEAR(FrameAt(run, VisitFrame(wClick, 70)).X, -23, 0.01);  // it never walks forward
     // The W's wait of 41 frames ends the first pass; the second is whole again.
-    EXPECT_EQ(PassFrameFrom(run, wClick, 1), VisitFrame(wClick, 102));
+    EXPECT_EQ(FrameWhenPassesReach(run, 1, wClick), VisitFrame(wClick, 102));
     EXPECT_EQ(HandBacks(run).back(), VisitFrame(wClick, 102 + 174));
 }
 
@@ -291,8 +251,9 @@ TEST(SceneVW, KeepsTheVSoundQuietInTheFirstPassAfterCAndG)
     const TraceRun run = RunVisits({{'C', 2}, {'G', GAfterC}, {'W', AfterCAndG}}, VisitFrame(AfterCAndG, 210));
     ASSERT_EQ(FrameAt(run, GAfterC).Scene, 6);
     ASSERT_EQ(FrameAt(run, AfterCAndG).Scene, 21);
-    EXPECT_EQ(SoundFramesFrom(run, "open lautv.wav alias sound", AfterCAndG), Frames({VisitFrame(AfterCAndG, 174 + 30)}));
-    EXPECT_EQ(SoundFramesFrom(run, "open lautw.wav alias sound", AfterCAndG).front(), VisitFrame(AfterCAndG, 133));
+    EXPECT_EQ(SoundFramesBetween(run, "open lautv.wav alias sound", AfterCAndG),
+              Frames({VisitFrame(AfterCAndG, 174 + 30)}));
+    EXPECT_EQ(SoundFramesBetween(run, "open lautw.wav alias sound", AfterCAndG).front(), VisitFrame(AfterCAndG, 133));
 }
 
 // ---------------------------------------------------------------- X
@@ -308,7 +269,7 @@ TEST(SceneX, WalkerComesFigureRunsWalkerGoesOnThreeTimes)
     ASSERT_GE(first.size(), 2u);
     EXPECT_EQ(Commands(first.begin(), first.begin() + 2), OpenAndPlay("lautx.wav"));
     const Frames passEnds = {SceneFrame(133), SceneFrame(266), SceneFrame(399)};
-    EXPECT_EQ(SoundFramesFrom(run, "open schnell.wav alias sound", 3), Shifted(passEnds, 44 - 133));
+    EXPECT_EQ(SoundFramesBetween(run, "open schnell.wav alias sound", 3), Shifted(passEnds, 44 - 133));
     EXPECT_EQ(SoundsInFrame(run, SceneFrame(44)), CloseOpenAndPlay("schnell.wav"));
     EXPECT_EQ(SoundsInFrame(run, passEnds[0]), Commands({"close sound"}));
     EXPECT_EQ(FrameWhenPassesReach(run, 1), passEnds[0]);
@@ -355,10 +316,10 @@ TEST(SceneX, RunsTenFramesEarlierAfterT)
 {
     const TraceRun run = RunVisits({{'T', 2}, {'X', AfterT}}, VisitFrame(AfterT, 130));
     ASSERT_EQ(FrameAt(run, AfterT).Scene, 22);
-    EXPECT_EQ(SoundFramesFrom(run, "open schnell.wav alias sound", AfterT).front(), VisitFrame(AfterT, 44));
+    EXPECT_EQ(SoundFramesBetween(run, "open schnell.wav alias sound", AfterT).front(), VisitFrame(AfterT, 44));
     EXPECT_EQ(FrameAt(run, VisitFrame(AfterT, 52)).Heading, 180);
     EXPECT_EQ(FrameAt(run, VisitFrame(AfterT, 53)).Heading, 270);
-    EXPECT_EQ(PassFrameFrom(run, AfterT, 1), VisitFrame(AfterT, 122));
+    EXPECT_EQ(FrameWhenPassesReach(run, 1, AfterT), VisitFrame(AfterT, 122));
 }
 
 // H leaves SecondCueStarted set: the walker goes straight on to 27, "schnell" plays there, and the
@@ -368,12 +329,12 @@ TEST(SceneX, WalkerGoesStraightOnAfterH)
     const long xClick = 300;  // H hands back in about 200 frames
     const TraceRun run = RunVisits({{'H', 2}, {'X', xClick}}, VisitFrame(xClick, 120));
     ASSERT_EQ(FrameAt(run, xClick).Scene, 22);
-    EXPECT_EQ(SoundFramesFrom(run, "open schnell.wav alias sound", xClick).front(), VisitFrame(xClick, 68));
+    EXPECT_EQ(SoundFramesBetween(run, "open schnell.wav alias sound", xClick).front(), VisitFrame(xClick, 68));
     EXPECT_FALSE(HasStatusQuery(run, VisitFrame(xClick, 68), VisitFrame(xClick, 108)));
     EXPECT_EQ(FrameAt(run, VisitFrame(xClick, 86)).Z, 0);
     EXPECT_NEAR(FrameAt(run, VisitFrame(xClick, 95)).Z, -3, 1e-4);
     EXPECT_EQ(FrameAt(run, VisitFrame(xClick, 90)).Heading, 180);
-    EXPECT_EQ(PassFrameFrom(run, xClick, 1), VisitFrame(xClick, 108));
+    EXPECT_EQ(FrameWhenPassesReach(run, 1, xClick), VisitFrame(xClick, 108));
 }
 
 // The same SoundLatch keeps "schnell" silent in X's first pass; the run still comes when the walker stops.
@@ -381,9 +342,10 @@ TEST(SceneX, KeepsSchnellQuietInTheFirstPassAfterCAndG)
 {
     const TraceRun run = RunVisits({{'C', 2}, {'G', GAfterC}, {'X', AfterCAndG}}, VisitFrame(AfterCAndG, 180));
     ASSERT_EQ(FrameAt(run, AfterCAndG).Scene, 22);
-    EXPECT_EQ(SoundFramesFrom(run, "open schnell.wav alias sound", AfterCAndG), Frames({VisitFrame(AfterCAndG, 133 + 44)}));
+    EXPECT_EQ(SoundFramesBetween(run, "open schnell.wav alias sound", AfterCAndG),
+              Frames({VisitFrame(AfterCAndG, 133 + 44)}));
     EXPECT_EQ(FrameAt(run, VisitFrame(AfterCAndG, 63)).Heading, 270);
-    EXPECT_EQ(PassFrameFrom(run, AfterCAndG, 1), VisitFrame(AfterCAndG, 133));
+    EXPECT_EQ(FrameWhenPassesReach(run, 1, AfterCAndG), VisitFrame(AfterCAndG, 133));
 }
 
 // ---------------------------------------------------------------- Y
@@ -410,7 +372,7 @@ TEST(SceneY, GlidesThreeTimesAndLeavesTheMenuQuiet)
             << "pass " << pass + 1;
         EXPECT_FALSE(HasStatusQuery(run, SceneFrame(start + 29), SceneFrame(start + 39 + 22))) << "pass " << pass + 1;
     }
-    EXPECT_EQ(SoundFramesFrom(run, "open lauty.wav alias sound", 3).size(),
+    EXPECT_EQ(SoundFramesBetween(run, "open lauty.wav alias sound", 3).size(),
               RestartFrames(run, 3, SceneFrame(117), "lauty.wav").size() + 1);
 
     // The cue flag stays set and the alias open, so the menu does not click after Y.
@@ -443,9 +405,9 @@ TEST(SceneZ, OpensHoldsClosesAndRestsThreeTimes)
     EXPECT_EQ(FrameAt(run, SceneFrame(1)).Scene, 24);
 
     const Frames passEnds = {SceneFrame(105), SceneFrame(210), SceneFrame(315)};
-    EXPECT_EQ(SoundFramesFrom(run, "open lautz.wav alias sound", 3), Shifted(passEnds, 7 - 105));
+    EXPECT_EQ(SoundFramesBetween(run, "open lautz.wav alias sound", 3), Shifted(passEnds, 7 - 105));
     EXPECT_EQ(SoundsInFrame(run, SceneFrame(7)), OpenAndPlay("lautz.wav"));
-    EXPECT_EQ(SoundFramesFrom(run, "open lautz2.wav alias sound", 3), Shifted(passEnds, 38 - 105));
+    EXPECT_EQ(SoundFramesBetween(run, "open lautz2.wav alias sound", 3), Shifted(passEnds, 38 - 105));
     EXPECT_EQ(SoundsInFrame(run, SceneFrame(38)), CloseOpenAndPlay("lautz2.wav"));
     EXPECT_EQ(SoundsInFrame(run, passEnds[0]), Commands({"close sound"}));
     EXPECT_EQ(FrameWhenPassesReach(run, 1), passEnds[0]);
@@ -460,8 +422,8 @@ TEST(SceneZ, FirstPassSkipsTheOpeningAfterT)
 {
     const TraceRun run = RunVisits({{'T', 2}, {'Z', AfterT}}, VisitFrame(AfterT, 295));
     ASSERT_EQ(FrameAt(run, AfterT).Scene, 24);
-    EXPECT_EQ(SoundFramesFrom(run, "open lautz2.wav alias sound", AfterT),
+    EXPECT_EQ(SoundFramesBetween(run, "open lautz2.wav alias sound", AfterT),
               Frames({VisitFrame(AfterT, 31), VisitFrame(AfterT, 80 + 38), VisitFrame(AfterT, 185 + 38)}));
-    EXPECT_EQ(PassFrameFrom(run, AfterT, 1), VisitFrame(AfterT, 80));
+    EXPECT_EQ(FrameWhenPassesReach(run, 1, AfterT), VisitFrame(AfterT, 80));
     EXPECT_EQ(HandBacks(run).back(), VisitFrame(AfterT, 80 + 210));
 }
