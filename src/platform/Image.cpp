@@ -111,8 +111,10 @@ static void JpegFail(j_common_ptr info)
     std::longjmp(reinterpret_cast<JpegFailure*>(info->err)->Jump, 1);
 }
 
-static void JpegQuiet(j_common_ptr, int)
+// Counts the warnings about damaged data (a file cut short, corrupt bytes) as the library's own reporter would.
+static void JpegQuiet(j_common_ptr info, int level)
 {
+    if (level < 0) info->err->num_warnings++;
 }
 
 static bool DecodeJpeg(ImageRecord* record, const char* fileName)
@@ -157,9 +159,12 @@ static bool DecodeJpeg(ImageRecord* record, const char* fileName)
         }
     }
     jpeg_finish_decompress(&info);
+    // The library fills what it could not decode with grey: a damaged picture is refused whole instead.
+    const bool damaged = failure.Manager.num_warnings != 0;
     jpeg_destroy_decompress(&info);
     std::fclose(file);
-    return true;
+    if (damaged) deldib(record);
+    return !damaged;
 }
 
 // The mode says which decoder the program expects (5: GIF, 7: JPEG); the file's own first bytes decide.

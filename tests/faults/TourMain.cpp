@@ -1,0 +1,198 @@
+// TourMain.cpp -- quillora-tour: the whole program on quillora-trace's virtual clock, window and playback,
+// visiting letters of the menu again and again: first in the order given (A to Z by default), then in
+// shuffled orders of the same letters. It is the long run of tools/long-runs and the route of the fault tests.
+//
+//   quillora-tour [--data DIR] [--frames N] [--rounds R] [--letters ABC] [--start-tick T] [--report FILE]
+//
+// Each visit moves the mouse onto the letter 18 menu frames after the menu came back (past its quiet period,
+// so the name plays), clicks it two frames later, and waits for the scene to hand back to the menu. The run
+// ends after N frames (default 100000) or once R rounds are done and the menu is back. Unless a start tick
+// is given, the tick count wraps half-way through the N frames.
+// Standard output is quillora-trace's: every sound command and one line per frame, as JSON lines.
+// The report (standard error unless a file is named) has a line after each visit, one per round (once its last
+// scene has handed back) and one at the end:
+//   visit Q frames 15230 heap 1834230 rss_kb 80312
+//   round 3 order QWERTY... frames 15230 heap 1834230 rss_kb 80312
+// heap is the bytes the program has allocated and not freed (the sanitizer's count when there is one);
+// rss_kb the resident memory. SIGTERM or SIGINT ends the run early, the normal way. Exit 1 when a scene never
+// hands back, 2 on bad options.
+#include <malloc.h>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+#include "app/App.h"
+#include "framework/Framework.h"
+#include "framework/World.h"
+#include "Trace.h"
+
+// Present only in a sanitizer build; its allocator does not answer mallinfo2.
+extern "C" size_t __sanitizer_get_current_allocated_bytes() __attribute__((weak));
+
+int TraceFrame;
+
+// A run cut short (SIGTERM or SIGINT) still ends the normal way: the end line, then the leak check at exit.
+static volatile std::sig_atomic_t StopRequested = 0;
+static void RequestStop(int)
+{
+    StopRequested = 1;
+}
+
+constexpr uint32_t FrameMilliseconds = 90;
+constexpr long MenuFramesBeforeMove = 18;   // 1620 ms: past the menu's quiet period, so the name is spoken
+constexpr long MenuFramesBeforeClick = 20;
+constexpr long LongestVisit = 5000;         // no scene runs anywhere near this many frames
+// The letters' cell centres in client coordinates (the window procedure's grid).
+static const int ColumnX[] = {80, 178, 275, 373, 480, 590};
+static const int RowY[] = {58, 170, 275, 379, 480};
+
+[[noreturn]] static void Fail(const std::string& text, int code)
+{
+    std::fprintf(stderr, "quillora-tour: %s\n", text.c_str());
+    std::exit(code);
+}
+
+static size_t HeapInUse()
+{
+    if (__sanitizer_get_current_allocated_bytes != nullptr) return __sanitizer_get_current_allocated_bytes();
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+static long ResidentKilobytes()
+{
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    if (status == nullptr) return -1;
+    long kilobytes = -1;
+    char line[256];
+    while (std::fgets(line, sizeof line, status) != nullptr)
+        if (std::strncmp(line, "VmRSS:", 6) == 0) kilobytes = std::strtol(line + 6, nullptr, 10);
+    std::fclose(status);
+    return kilobytes;
+}
+
+// The same shuffles on every run: a fixed linear congruential sequence.
+static uint32_t ShuffleSeed = 12345;
+static std::string NextOrder(const std::string& letters, int round)
+{
+    std::string order = letters;
+    if (round == 1) return order;
+    for (int i = static_cast<int>(order.size()) - 1; i > 0; i--) {
+        ShuffleSeed = ShuffleSeed * 1664525u + 1013904223u;
+        std::swap(order[i], order[(ShuffleSeed >> 8) % static_cast<uint32_t>(i + 1)]);
+    }
+    return order;
+}
+
+static uint32_t CellPosition(char letter)
+{
+    const int cell = letter - 'A';
+    return static_cast<uint32_t>(ColumnX[cell % 6]) | static_cast<uint32_t>(RowY[cell / 6]) << 16;
+}
+
+int main(int argc, char** argv)
+{
+    std::string dataDirectory;
+    std::string reportFile;
+    long frames = 100000;
+    long rounds = 0;
+    std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    bool startTickGiven = false;
+    uint32_t startTick = 0;
+    for (int i = 1; i < argc; i++) {
+        const std::string option = argv[i];
+        if (i + 1 >= argc) Fail("unknown option or missing value: \"" + option + "\"", 2);
+        const std::string value = argv[++i];
+        if (option == "--data") {
+            dataDirectory = value;
+        } else if (option == "--report") {
+            reportFile = value;
+        } else if (option == "--frames" || option == "--rounds" || option == "--start-tick") {
+            char* end = nullptr;
+            const long long number = std::strtoll(value.c_str(), &end, 10);
+            if (value.empty() || *end != '\0' || number < (option == "--start-tick" ? 0 : 1) || number > 4294967295LL)
+                Fail(option + " wants a whole number, not \"" + value + "\"", 2);
+            if (option == "--frames") frames = static_cast<long>(number);
+            if (option == "--rounds") rounds = static_cast<long>(number);
+            if (option == "--start-tick") {
+                startTick = static_cast<uint32_t>(number);
+                startTickGiven = true;
+            }
+        } else if (option == "--letters") {
+            if (value.empty() || value.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") != std::string::npos)
+                Fail("--letters wants capital letters, not \"" + value + "\"", 2);
+            letters = value;
+        } else {
+            Fail("unknown option \"" + option + "\"", 2);
+        }
+    }
+    if (!dataDirectory.empty() && chdir(dataDirectory.c_str()) != 0)
+        Fail("cannot change to the data directory \"" + dataDirectory + "\"", 2);
+    std::FILE* report = reportFile.empty() ? stderr : std::fopen(reportFile.c_str(), "w");
+    if (report == nullptr) Fail("cannot write the report \"" + reportFile + "\"", 2);
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+
+    // Half-way through, the tick count passes 2^32 and starts again from 0.
+    if (!startTickGiven) startTick = 0u - FrameMilliseconds * static_cast<uint32_t>(frames / 2);
+    TraceTick = startTick;
+    if (!StartProgram()) Fail(PlatformErrorText(), 1);
+    if (MessageWaiting()) {
+        WindowMessage message;
+        if (!TakeMessage(&message)) Fail("the program could not set up OpenGL", 1);
+    }
+
+    int round = 1;
+    std::string order = NextOrder(letters, round);
+    size_t visit = 0;       // index into order of the letter being visited
+    long menuFrames = 0;    // menu frames drawn since the menu came back
+    long visitStarted = 0;  // the frame of the last click
+    long visits = 0;
+    long drawn = 0;
+    std::signal(SIGTERM, RequestStop);
+    std::signal(SIGINT, RequestStop);
+    for (long frame = 1; frame <= frames && StopRequested == 0; frame++) {
+        TraceTick = startTick + FrameMilliseconds * static_cast<uint32_t>(frame - 1);
+        TraceFrame = static_cast<int>(frame);
+        if (CurrentScene == MenuScene && menuFrames == MenuFramesBeforeMove && visits > 0) {
+            std::fprintf(report, "visit %c frames %ld heap %zu rss_kb %ld\n", order[visit - 1], frame - 1, HeapInUse(),
+                         ResidentKilobytes());
+        }
+        if (CurrentScene == MenuScene && menuFrames == MenuFramesBeforeMove && visit == order.size()) {
+            // Every letter of the round has been visited and the menu is back: the round is done.
+            std::fprintf(report, "round %d order %s frames %ld heap %zu rss_kb %ld\n", round, order.c_str(), frame - 1,
+                         HeapInUse(), ResidentKilobytes());
+            std::fflush(report);
+            if (rounds > 0 && round >= rounds) break;
+            order = NextOrder(letters, ++round);
+            visit = 0;
+        }
+        if (CurrentScene == MenuScene) {
+            // Between a round's last visit and the rollover above, visit is past the end: nothing to point at.
+            if (menuFrames == MenuFramesBeforeMove)
+                DispatchWindowMessage({MainWindow, MessageMouseMove, 0, CellPosition(order[visit])});
+            if (menuFrames == MenuFramesBeforeClick) {
+                DispatchWindowMessage({MainWindow, MessageLeftButtonDown, 0, CellPosition(order[visit])});
+                visitStarted = frame;
+                visits++;
+                visit++;
+                menuFrames = 0;
+            }
+        } else if (frame - visitStarted > LongestVisit) {
+            Fail("scene " + std::to_string(CurrentScene) + " has not handed back to the menu after " +
+                     std::to_string(LongestVisit) + " frames",
+                 1);
+        }
+        RenderFrame();
+        std::printf("{\"frame\":%ld,\"tick\":%u,\"scene\":%d,\"passes\":%d,\"x\":%.9g,\"z\":%.9g,\"heading\":%.9g}\n",
+                    frame, TraceTick, CurrentScene, SceneEndCount, static_cast<double>(FigureX),
+                    static_cast<double>(FigureZ), static_cast<double>(FigureHeading));
+        drawn = frame;
+        if (CurrentScene == MenuScene) menuFrames++;
+    }
+    std::fprintf(report, "end frames %ld visits %ld heap %zu rss_kb %ld\n", drawn, visits, HeapInUse(),
+                 ResidentKilobytes());
+    std::fflush(stdout);
+    return 0;
+}
