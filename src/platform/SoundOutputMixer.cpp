@@ -22,6 +22,9 @@ static bool MixerReady()
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) == 0) {
             Mix_AllocateChannels(MixerChannels);
             MixerState = MixerOpen;
+        } else {
+            // Said once, so that a parent wondering why it is quiet has a lead; the program goes on.
+            std::fprintf(stderr, "quillora: no sound device could be opened (%s); playing silently\n", SDL_GetError());
         }
     }
     return MixerState == MixerOpen;
