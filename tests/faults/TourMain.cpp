@@ -158,6 +158,7 @@ int main(int argc, char** argv)
         if (CurrentScene == MenuScene && menuFrames == MenuFramesBeforeMove && visits > 0) {
             std::fprintf(report, "visit %c frames %ld heap %zu rss_kb %ld\n", order[visit - 1], frame - 1, HeapInUse(),
                          ResidentKilobytes());
+            std::fflush(report);
         }
         if (CurrentScene == MenuScene && menuFrames == MenuFramesBeforeMove && visit == order.size()) {
             // Every letter of the round has been visited and the menu is back: the round is done.
