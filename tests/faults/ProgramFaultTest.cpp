@@ -35,11 +35,19 @@ static ProcessResult RunHarness(char letter, const std::string& closeAt, const s
 }
 
 // Every frame was drawn once, in order, and the last one drawn is the one during which the close box was pressed.
+// Without a sound device the program says so once, and nothing else.
+static bool QuietButForTheSoundDevice(const std::string& errors)
+{
+    const std::vector<std::string> lines = Lines(errors);
+    return lines.empty() ||
+           (lines.size() == 1 && lines[0].rfind("quillora: no sound device could be opened", 0) == 0);
+}
+
 static void ExpectClosedAfter(const ProcessResult& run, long closedFrame, const std::string& what)
 {
     SCOPED_TRACE(what);
     EXPECT_EQ(run.ExitCode, 0) << run.Output << run.Errors;
-    EXPECT_EQ(run.Errors, "");
+    EXPECT_TRUE(QuietButForTheSoundDevice(run.Errors)) << run.Errors;
     const std::vector<HarnessFrame> frames = HarnessFrames(run);
     ASSERT_FALSE(frames.empty());
     for (size_t i = 0; i < frames.size(); i++) ASSERT_EQ(frames[i].Frame, static_cast<long>(i) + 1);
@@ -150,11 +158,13 @@ TEST(NoDisplay, TheProgramSaysSoInOneLineAndEndsWithCode1)
     }
 }
 
-TEST(NoAudioDevice, TheRealProgramRunsSilentlyAndEndsWithCode0WhenAskedToQuit)
+TEST(NoAudioDevice, TheRealProgramSaysSoOnceRunsSilentlyAndEndsWithCode0WhenAskedToQuit)
 {
     // The window system's quit request (here the termination signal, which SDL turns into one) ends it.
     const ProcessResult run = RunProcess(QUILLORA_DATA_DIR, "SDL_AUDIODRIVER=no-such-device",
                                          std::string("timeout --preserve-status -s TERM 15 ") + QUILLORA_PROGRAM_PATH);
     EXPECT_EQ(run.ExitCode, 0) << run.Errors;
-    EXPECT_EQ(run.Errors, "");
+    const std::vector<std::string> lines = Lines(run.Errors);
+    ASSERT_EQ(lines.size(), 1u) << run.Errors;
+    EXPECT_EQ(lines[0].rfind("quillora: no sound device could be opened", 0), 0u) << lines[0];
 }
