@@ -82,8 +82,10 @@ milliseconds_since() {
   echo $(( (${EPOCHREALTIME/./} - ${1/./}) / 1000 ))
 }
 # True while the process runs (an ended child stays listed, as a zombie, until it is waited for).
-running() {
-  [ -e "/proc/$1/stat" ] && ! grep -q '^[0-9]* ([^)]*) Z' "/proc/$1/stat"
+running() {  # alive and not a zombie; a process that ends while we look counts as ended
+  local stat
+  stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 1
+  [ -n "$stat" ] && ! [[ $stat =~ ^[0-9]+\ \(.*\)\ Z ]]
 }
 
 step="X server"

@@ -194,15 +194,18 @@ TEST(Recordings, AllMissingCutOrGarbled_TheLettersAndTheirNamesRunAsUsualInSilen
         SCOPED_TRACE(std::string(BreakageName(fault.Kind)) + " in " + fault.Letters);
         const ProcessResult usual = RunTour(QUILLORA_DATA_DIR, fault.Letters);
         ASSERT_EQ(usual.ExitCode, 0) << usual.Errors;
-        if (std::string(fault.Letters).find('S') != std::string::npos)  // S asks whether its sound plays
+        if (std::string(fault.Letters).find('S') != std::string::npos) {  // S asks whether its sound plays
             ASSERT_NE(usual.Output.find("\"reply\":\"playing\""), std::string::npos);
+        }
         const std::string data = MakeDataCopy();
         for (const std::string& recording : DataFilesEndingIn(".wav"))
             BreakDataFile(data, recording, fault.Kind, RecordingCut);
         const ProcessResult run = RunTour(data, fault.Letters);
         EXPECT_EQ(run.ExitCode, 0) << run.Errors;
         EXPECT_EQ(FrameLines(run.Output), FrameLines(usual.Output));
-        if (fault.SameCommands) EXPECT_EQ(CommandLines(run.Output), CommandLines(usual.Output));
+        if (fault.SameCommands) {
+            EXPECT_EQ(CommandLines(run.Output), CommandLines(usual.Output));
+        }
         EXPECT_EQ(run.Output.find("\"reply\":\"playing\""), std::string::npos) << "a broken recording played";
         RemoveDataCopy(data);
     }
