@@ -55,8 +55,7 @@ void DrawStoneFloor()
     glColor3ub(0, 255, 0);  // the decal texture hides it
     glEnable(GL_TEXTURE_2D);
     glPushMatrix();
-    glTexImage2D(GL_TEXTURE_2D, 0, 3, 64, 64, 0, GL_RGB, GL_UNSIGNED_BYTE, StoneTexture);
-    glBegin(GL_QUADS);
+    glBegin(GL_QUADS);  // with the stone texture scene set-up gave OpenGL
     DrawTexturedQuad(-50, -2.35f, -50, -50, -2.35f, 0, 50, -2.35f, 0, 50, -2.35f, -50, 20);
     glEnd();
     glPopMatrix();
