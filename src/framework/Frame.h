@@ -28,6 +28,8 @@ void EndSceneFrame();
 // One third of a unit along the heading (WalkStep) or against it (WalkStepBack).
 void WalkStep();
 void WalkStepBack();
+// One swing of the figure's limbs as it walks: both legs, then both arms.
+void StepFigureLimbs();
 
 // How many passes each scene plays before it hands back to the menu.
 int ScenePassLimit(int scene);

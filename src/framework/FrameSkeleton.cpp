@@ -89,6 +89,14 @@ void WalkStepBack()
     FigureZ = static_cast<float>(FigureZ + std::sin(h) / 3.0);
 }
 
+void StepFigureLimbs()
+{
+    LegRigStep(FigureLegA);
+    LegRigStep(FigureLegB);
+    ArmRigStep(FigureArmA);
+    ArmRigStep(FigureArmB);
+}
+
 int ScenePassLimit(int scene)
 {
     //                              A  B  C  D  E  F  G  H  I  J  K  L  M  N  O  P  Q  R  S  T  U VW  X  Y  Z

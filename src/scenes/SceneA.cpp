@@ -70,10 +70,7 @@ void SceneAFrame()
     if (FigureZ > -19) {
         // two steps a frame, with one swing of the limbs
         WalkStep();
-        LegRigStep(FigureLegA);
-        LegRigStep(FigureLegB);
-        ArmRigStep(FigureArmA);
-        ArmRigStep(FigureArmB);
+        StepFigureLimbs();
         WalkStep();
     } else {
         // lying flat: wait, then start again from the front

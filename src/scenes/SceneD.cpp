@@ -52,10 +52,7 @@ void SceneDFrame()
 
     if (FigureZ < 3.6) {
         WalkStep();
-        LegRigStep(FigureLegA);
-        LegRigStep(FigureLegB);
-        ArmRigStep(FigureArmA);
-        ArmRigStep(FigureArmB);
+        StepFigureLimbs();
         HeadColour = {90, 64, 64};
     } else if (!CueStarted) {
         CueStarted = true;

@@ -112,10 +112,7 @@ static void KeepSoundGoing()
 static void PaceBackAndForth()
 {
     WalkStep();
-    LegRigStep(FigureLegA);
-    LegRigStep(FigureLegB);
-    ArmRigStep(FigureArmA);
-    ArmRigStep(FigureArmB);
+    StepFigureLimbs();
     if (FigureX < -30) {
         FigureHeading = 0;
     } else if (FigureX > 10) {

@@ -57,10 +57,7 @@ static void RunOrWaitAtEnd()
     if (FigureZ > -29) {
         if (SceneTick == 0) {
             WalkStep();
-            LegRigStep(FigureLegA);
-            LegRigStep(FigureLegB);
-            ArmRigStep(FigureArmA);
-            ArmRigStep(FigureArmB);
+            StepFigureLimbs();
             WalkStep();
         }
         return;

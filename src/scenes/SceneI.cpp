@@ -60,10 +60,7 @@ void SceneIFrame()
     if (RiseHeight < 11) {
         RiseHeight = static_cast<float>(RiseHeight + 0.4);
         WalkStep();
-        LegRigStep(FigureLegA);
-        LegRigStep(FigureLegB);
-        ArmRigStep(FigureArmA);
-        ArmRigStep(FigureArmB);
+        StepFigureLimbs();
         return;
     }
     // Fully risen: hold still for 21 frames, then start over from the beginning.

@@ -38,10 +38,7 @@ static void WalkWithLimbs(float heading)
     // Written on every walking frame, not only when a leg of the walk begins.
     FigureHeading = heading;
     WalkStep();
-    LegRigStep(FigureLegA);
-    LegRigStep(FigureLegB);
-    ArmRigStep(FigureArmA);
-    ArmRigStep(FigureArmB);
+    StepFigureLimbs();
 }
 
 static void AdvanceSceneL()

@@ -31,10 +31,7 @@ static void WalkAlong()
 {
     FigureHeading = 180;
     WalkStep();
-    LegRigStep(FigureLegA);
-    LegRigStep(FigureLegB);
-    ArmRigStep(FigureArmA);
-    ArmRigStep(FigureArmB);
+    StepFigureLimbs();
 }
 
 static void UpdateSceneQ()

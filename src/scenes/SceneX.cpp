@@ -146,10 +146,7 @@ static void RunStep()
 {
     WalkStepBack();
     for (int round = 0; round < 11; round++) {
-        LegRigStep(FigureLegA);
-        LegRigStep(FigureLegB);
-        ArmRigStep(FigureArmA);
-        ArmRigStep(FigureArmB);
+        StepFigureLimbs();
     }
 }
 
