@@ -228,6 +228,7 @@ void SceneSetup()
     LoadBackgroundPicture();
     SwapRedAndBlue();
     SetFixedDrawingState();
+    UploadBackgroundPicture(BackgroundImage, PictureWidth, PictureHeight);
     PoseFigureAndRigs();
     ApplySceneStartValues();
     SendSoundCommand("open auto.wav alias auto");

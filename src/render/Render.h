@@ -10,5 +10,12 @@ void ResizeViewport(int width, int height);
 // Texture coordinates and vertices of one quad, inside the caller's glBegin(GL_QUADS) and glEnd.
 void DrawTexturedQuad(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3, float z3,
                       float x4, float y4, float z4, float repeat);
+// Gives OpenGL the background picture (rows of width red-green-blue pixels, bottom row first) as a texture,
+// once per set-up; does nothing on a driver that cannot hold a texture of that size.
+void UploadBackgroundPicture(const uint8_t* pixels, int width, int height);
+// Draws the uploaded picture over the window from its lower left corner, pixel for pixel, as glDrawPixels
+// would at the initial raster position, leaving the depth buffer and the drawing state as they were;
+// false when there is no texture to draw (the caller then draws the pixels itself).
+bool DrawBackgroundTexture();
 // Turns a palette picture (8, 4 or 1 bits) into 24 bits, blue-green-red, in place.
 void ConvertPaletteImage(ImageRecord* record, int targetBits);
