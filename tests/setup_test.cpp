@@ -1,11 +1,12 @@
 // setup_test.cpp -- scene set-up's start values, the walk step, the pass end, the menu's arrival
-// click, the picture's colours and the texture's failures.
+// click and its drawing once while idle, the picture's colours and the texture's failures.
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <unistd.h>
+#include "app/App.h"
 #include "doubles/Doubles.h"
 #include "framework/Frame.h"
 #include "framework/Framework.h"
@@ -198,6 +199,30 @@ TEST_F(SceneSetupTest, TheMenuClicksOnceOnArrivalAndItsFigureStandsStill)
     EXPECT_EQ(SentSoundCommands, (std::vector<std::string>{"open klicke.wav alias sound", "play sound"}));
     EXPECT_EQ(FigureLegA.StepCount, legBefore.StepCount);
     EXPECT_EQ(FigureLegA.HipAngle, legBefore.HipAngle);
+}
+
+TEST_F(SceneSetupTest, WhereTheWindowKeepsItsPictureTheIdleMenuIsDrawnOnceUntilItIsLost)
+{
+    PresentedFramesStay = true;
+    SetUpScene(MenuScene);
+    CueStarted = false;
+    SentSoundCommands.clear();
+    PresentedFrames = 0;
+    for (int frame = 0; frame < 5; frame++) RenderFrame();
+    EXPECT_EQ(PresentedFrames, 1);
+    EXPECT_EQ(SentSoundCommands.size(), 2u);  // the click on arrival is not skipped with the drawing
+
+    MainWindowProcedure({nullptr, MessagePaint, 0, 0});  // the window was uncovered
+    for (int frame = 0; frame < 3; frame++) RenderFrame();
+    EXPECT_EQ(PresentedFrames, 2);
+
+    SetUpScene(0);  // a letter's scene changes every frame
+    for (int frame = 0; frame < 3; frame++) RenderFrame();
+    EXPECT_EQ(PresentedFrames, 5);
+    SetUpScene(MenuScene);  // and the menu it hands back to is drawn afresh, once
+    for (int frame = 0; frame < 3; frame++) RenderFrame();
+    EXPECT_EQ(PresentedFrames, 6);
+    PresentedFramesStay = false;
 }
 
 TEST_F(SceneSetupTest, AnUnknownSceneDrawsNothing)

@@ -80,10 +80,12 @@ int32_t MainWindowProcedure(const WindowMessage& message)
         int height = 0;
         GetClientSize(message.Window, &width, &height);
         ResizeViewport(width, height);
+        MenuPictureShown = false;
         return 0;
     }
     case MessagePaint:
-        return 0;  // frames are drawn by the main loop, never here
+        MenuPictureShown = false;  // the window lost its picture: the next frame draws it, never this message
+        return 0;
     case MessageClose:
         ReleaseContexts(message.Window);
         DestroyMainWindow(message.Window);

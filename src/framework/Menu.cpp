@@ -4,7 +4,7 @@
 #include "framework/World.h"
 #include "platform/Sound.h"
 
-void MenuFrame()
+static void DrawMenuPicture()
 {
     BeginSceneFrame();
 
@@ -15,6 +15,16 @@ void MenuFrame()
     glPopMatrix();
 
     PresentSceneFrame();  // no props and no floor in the menu
+}
+
+void MenuFrame()
+{
+    // Nothing the menu draws changes between set-ups, so where the window keeps what it was shown, an idle
+    // menu is drawn once rather than ten times a second, until the window system says it lost the picture.
+    if (!MenuPictureShown || !PresentedFrameStays(DeviceContext)) {
+        DrawMenuPicture();
+        MenuPictureShown = true;
+    }
 
     if (!CueStarted) {
         // The alias is not closed first: a recording a scene left open under it plays instead.

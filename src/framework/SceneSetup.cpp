@@ -221,6 +221,7 @@ static void ApplySceneStartValues()
 void SceneSetup()
 {
     SceneEndCount = 0;
+    MenuPictureShown = false;
     glClearIndex(0);
     glClearDepth(1.0);
     glEnable(GL_DEPTH_TEST);

@@ -10,6 +10,7 @@ int32_t SceneTick;
 bool CueStarted;
 bool KeyUp, KeyDown, KeyLeft, KeyRight;
 uint32_t MenuEnterTick;
+bool MenuPictureShown;
 int32_t HoverCell = 0;
 uint8_t StoneTexture[StoneTextureBytes];
 ImageRecord BackgroundBitmap;

@@ -20,6 +20,7 @@ extern int32_t SceneTick;             // the active scene's step counter; a menu
 extern bool CueStarted;               // the scene's (or menu's) first cue is under way; a menu click clears it
 extern bool KeyUp, KeyDown, KeyLeft, KeyRight;  // arrow keys; kept by the window procedure, read by nobody
 extern uint32_t MenuEnterTick;        // the menu's last set-up: letter names are quiet for 1500 ms after it
+extern bool MenuPictureShown;         // the menu's frame is on show; set-up and paint messages clear it
 extern int32_t HoverCell;             // the letter cell last seen under the mouse; never reset
 extern uint8_t StoneTexture[StoneTextureBytes];  // 64 x 64 red-green-blue texels, reread by every set-up
 extern ImageRecord BackgroundBitmap;  // the picture behind the scene, replaced by every set-up

@@ -97,6 +97,10 @@ bool MakeRenderContextCurrent(DeviceHandle device, RenderHandle context);
 void DeleteRenderContext(RenderHandle context);
 // Shows the frame just drawn (swaps the buffers).
 void PresentFrame(DeviceHandle device);
+// Whether a presented frame stays on show until a paint message says the window lost it, so that a frame
+// that would look the same need not be drawn again. A trace answers no: it draws, and may photograph,
+// every frame.
+bool PresentedFrameStays(DeviceHandle device);
 
 // A modal box with an OK button; falls back to standard error when it cannot be shown.
 void ShowMessageBox(const char* text, const char* caption);

@@ -139,7 +139,10 @@ static WindowMessage Translate(const SDL_Event& event)
         break;
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) message.Kind = MessageClose;
-        if (event.window.event == SDL_WINDOWEVENT_EXPOSED) message.Kind = MessagePaint;
+        if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SHOWN ||
+            event.window.event == SDL_WINDOWEVENT_RESTORED) {
+            message.Kind = MessagePaint;  // the window's picture may be gone
+        }
         break;
     case SDL_KEYDOWN:
     case SDL_KEYUP:

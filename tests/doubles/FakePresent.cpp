@@ -3,8 +3,14 @@
 #include "doubles/Doubles.h"
 
 int PresentedFrames;
+bool PresentedFramesStay;
 
 void PresentFrame(DeviceHandle)
 {
     PresentedFrames++;
+}
+
+bool PresentedFrameStays(DeviceHandle)
+{
+    return PresentedFramesStay;
 }

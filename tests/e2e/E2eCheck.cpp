@@ -77,16 +77,26 @@ static bool LetterRed(const unsigned char* p)
     return p[0] > 120 && p[1] < 90 && p[2] < 90;
 }
 
-static void CheckPacing(const RecorderLog& log)
+// Scene frames are presented one every 90 ms; how far apart they really were.
+static double CheckPacing(const RecorderLog& log, long first, long count)
 {
     std::vector<double> gaps;
-    for (size_t i = 1; i < log.Frames.size(); i++) gaps.push_back(log.Frames[i].Time - log.Frames[i - 1].Time);
+    for (long number = first + 1; number <= first + count; number++)
+        gaps.push_back(Frame(log, number).Time - Frame(log, number - 1).Time);
     std::sort(gaps.begin(), gaps.end());
-    const double mean = (log.Frames.back().Time - log.Frames.front().Time) / static_cast<double>(gaps.size());
+    const double mean = (Frame(log, first + count).Time - Frame(log, first).Time) / static_cast<double>(count);
     // Frames begin at least 90 ms apart; when they are presented also depends on how long each took to draw.
     Report(mean >= 0.088 && mean <= 0.150, "frame pacing",
-           "%zu frames, mean %.1f ms apart (shortest %.0f, median %.0f, longest %.0f ms); want 88 to 150 ms",
-           log.Frames.size(), mean * 1000, gaps.front() * 1000, gaps[gaps.size() / 2] * 1000, gaps.back() * 1000);
+           "%ld scene frames, mean %.1f ms apart (shortest %.0f, median %.0f, longest %.0f ms); want 88 to 150 ms",
+           count, mean * 1000, gaps.front() * 1000, gaps[gaps.size() / 2] * 1000, gaps.back() * 1000);
+    return mean;
+}
+
+static const ScriptAction* FindAction(const std::vector<ScriptAction>& actions, const char* kind)
+{
+    for (const ScriptAction& action : actions)
+        if (action.Kind == kind) return &action;
+    return nullptr;
 }
 
 int main(int argc, char** argv)
@@ -110,72 +120,87 @@ int main(int argc, char** argv)
         return 1;
     }
     const std::vector<ScriptAction> actions = ReadScriptActions(dir + "/actions.log");
-    CheckPacing(log);
 
     // The script's menu actions: two hovers, then the click on A. A hover is logged before the move is asked
-    // for and again ("moved") once the pointer is there; a frame presented in between leaves two candidates
-    // for the frame after which the program handled it.
-    std::vector<const ScriptAction*> hovers;
-    std::vector<std::pair<long, long>> hoverHandledAfter;
-    const ScriptAction* click = nullptr;
-    for (size_t i = 0; i < actions.size(); i++) {
-        const ScriptAction& action = actions[i];
-        if (action.Kind == "hover" && action.Words.size() == 2 && i + 1 < actions.size() && actions[i + 1].Kind == "moved") {
-            hovers.push_back(&action);
-            hoverHandledAfter.emplace_back(FirstFrameAfter(log, action.Time), FirstFrameAfter(log, actions[i + 1].Time));
-        }
-        if (action.Kind == "click" && action.Words.size() == 2) click = &action;
-    }
+    // for and again ("moved") once the pointer is there; the program handles it after its next frame.
+    std::vector<std::pair<const ScriptAction*, const ScriptAction*>> hovers;
+    for (size_t i = 0; i + 1 < actions.size(); i++)
+        if (actions[i].Kind == "hover" && actions[i].Words.size() == 2 && actions[i + 1].Kind == "moved")
+            hovers.emplace_back(&actions[i], &actions[i + 1]);
+    const ScriptAction* click = FindAction(actions, "click");
     long unknown = 0;
     for (const RealFrame& frame : log.Frames)
         if (frame.Picture < 0) unknown++;
     Report(unknown * 10 <= static_cast<long>(log.Frames.size()), "recorder",
            "%ld of %zu frames were drawn over before the recorder could read them (at most a tenth may be)", unknown,
            log.Frames.size());
-    if (click == nullptr) {
+    if (click == nullptr || click->Words.size() != 2) {
         Report(false, "scene start", "the script logged no click");
         return 1;
     }
+
+    // An idle menu is drawn once and left on show.
+    const ScriptAction* idle = FindAction(actions, "idle");
+    const ScriptAction* idleEnd = FindAction(actions, "idle-end");
+    if (idle != nullptr && idleEnd != nullptr) {
+        long presented = 0;
+        for (const RealFrame& frame : log.Frames)
+            if (frame.Time > idle->Time && frame.Time < idleEnd->Time) presented++;
+        Report(presented == 0, "idle menu", "%ld frames presented in %.1f s of an idle menu; want none", presented,
+               idleEnd->Time - idle->Time);
+    } else {
+        Report(false, "idle menu", "the script logged no idle second");
+    }
+
     long menuPicture = -1;
     for (const RealFrame& frame : log.Frames)
         if (menuPicture < 0) menuPicture = frame.Picture;
-    const long clickHandledAfter = FirstFrameAfter(log, click->Time);
     long sceneFirst = -1;
     for (const RealFrame& frame : log.Frames)
-        if (frame.Number > clickHandledAfter && frame.Picture >= 0 && frame.Picture != menuPicture) {
+        if (frame.Time > click->Time && frame.Picture >= 0 && frame.Picture != menuPicture) {
             sceneFirst = frame.Number;
             break;
         }
     const long lastFrame = static_cast<long>(log.Frames.size());
     const long sceneFrames = ScenePasses * SceneFramesPerPass;
-    if (clickHandledAfter < 0 || sceneFirst < 0 || sceneFirst + sceneFrames > lastFrame) {
+    if (sceneFirst < 0 || sceneFirst + sceneFrames > lastFrame) {
         Report(false, "scene start", "no scene frames after the click, or the run ended before the scene did");
         return 1;
     }
-    // The first scene frame may have gone unseen; the frame after the click's must be a scene frame or that.
-    if (sceneFirst - clickHandledAfter == 2 && Frame(log, sceneFirst - 1).Picture < 0) sceneFirst--;
-    Report(sceneFirst - clickHandledAfter >= 1 && sceneFirst - clickHandledAfter <= 2, "scene start",
-           "the click came before frame %ld was presented; the scene's first frame is frame %ld", clickHandledAfter,
-           sceneFirst);
+    // The first scene frame may have gone unseen.
+    if (sceneFirst > 1 && Frame(log, sceneFirst - 1).Time > click->Time && Frame(log, sceneFirst - 1).Picture < 0)
+        sceneFirst--;
+    // The click is handled after the next frame, and the scene's first frame is the one after that.
+    const double clickToScene = Frame(log, sceneFirst).Time - click->Time;
+    Report(clickToScene > 0 && clickToScene <= 0.300, "scene start",
+           "the scene's first frame was presented %.0f ms after the click; want at most 300 ms", clickToScene * 1000);
+    const double period = CheckPacing(log, sceneFirst, sceneFrames);
 
-    // The same run in quillora-trace: the same hovers and click at the same frames, but none of the moves,
-    // clicks and keys the script made during the scene. Shots of the frames worth comparing.
-    std::string command = trace + " --data '" + data + "' --frames " + std::to_string(lastFrame);
-    for (size_t i = 0; i < hovers.size(); i++)
-        command += " --move " + hovers[i]->Words[0] + "," + hovers[i]->Words[1] + "@" +
-                   std::to_string(hoverHandledAfter[i].first + 1);
-    command += " --click " + click->Words[0] + "," + click->Words[1] + "@" + std::to_string(sceneFirst);
-    std::set<long> shots{1, sceneFirst + sceneFrames, lastFrame};
-    for (long frame = sceneFirst; frame < sceneFirst + sceneFrames; frame += 7) shots.insert(frame);
-    for (long frame : {16L, 17L, 18L, 29L, 30L, 40L}) shots.insert(sceneFirst + frame - 1);
+    // The same run in quillora-trace: the same hovers and click, but none of the moves, clicks and keys the
+    // script made during the scene. The menu's frames were not presented, so where the hovers and the click
+    // fall in the program's own count of frames comes from the clock; from the scene's first frame on,
+    // every frame was presented and trace frame T is real frame T - sceneStart + sceneFirst.
+    const double menuStart = Frame(log, 1).Time;
+    const long sceneStart = 1 + std::lround((Frame(log, sceneFirst).Time - menuStart) / period);
+    auto real = [&](long traceFrame) { return traceFrame < sceneStart ? 1 : traceFrame - sceneStart + sceneFirst; };
+    std::string command = trace + " --data '" + data + "' --frames " + std::to_string(sceneStart + sceneFrames);
+    for (const auto& [hover, moved] : hovers) {
+        const long handledBefore = 3 + static_cast<long>((moved->Time - menuStart) / period);
+        command += " --move " + hover->Words[0] + "," + hover->Words[1] + "@" +
+                   std::to_string(std::min(handledBefore, sceneStart - 1));
+    }
+    command += " --click " + click->Words[0] + "," + click->Words[1] + "@" + std::to_string(sceneStart);
+    std::set<long> shots{1, sceneStart + sceneFrames};
+    for (long frame = sceneStart; frame < sceneStart + sceneFrames; frame += 7) shots.insert(frame);
+    for (long frame : {16L, 17L, 18L, 29L, 30L, 40L}) shots.insert(sceneStart + frame - 1);
     for (const ScriptAction& action : actions)
         if (action.Kind == "disturb") {
             const long after = FirstFrameAfter(log, action.Time);
-            if (after > 0 && after + 1 <= lastFrame) shots.insert(after + 1);
+            if (after >= sceneFirst && after + 1 < sceneFirst + sceneFrames) shots.insert(after + 1 - sceneFirst + sceneStart);
         }
     for (long frame : shots) command += " --shot " + std::to_string(frame) + ":" + dir + "/trace-" + std::to_string(frame) + ".png";
     TraceOutput expected;
-    if (!RunTrace(command, &expected) || static_cast<long>(expected.States.size()) != lastFrame) {
+    if (!RunTrace(command, &expected) || static_cast<long>(expected.States.size()) != sceneStart + sceneFrames) {
         Report(false, "trace", "quillora-trace did not run: %s", command.c_str());
         return 1;
     }
@@ -187,13 +212,13 @@ int main(int argc, char** argv)
     std::vector<long> mismatched;
     long compared = 0;
     for (long frame : shots) {
-        if (Frame(log, frame).Picture < 0) continue;
+        if (Frame(log, real(frame)).Picture < 0) continue;
         compared++;
-        Rgb real;
+        Rgb shown;
         Rgb wanted;
-        const bool read = ReadRecordedPicture(pictures, log.Width, log.Height, Frame(log, frame).Picture, &real) &&
+        const bool read = ReadRecordedPicture(pictures, log.Width, log.Height, Frame(log, real(frame)).Picture, &shown) &&
                           ReadPng(dir + "/trace-" + std::to_string(frame) + ".png", &wanted);
-        const long differing = read ? DifferingPixels(real, wanted, PixelTolerance) : log.Width * log.Height;
+        const long differing = read ? DifferingPixels(shown, wanted, PixelTolerance) : log.Width * log.Height;
         if (differing > worst) {
             worst = differing;
             worstFrame = frame;
@@ -203,28 +228,28 @@ int main(int argc, char** argv)
     std::string list;
     for (long frame : mismatched) list += " " + std::to_string(frame);
     Report(mismatched.empty(), "frames match the trace",
-           "%ld frames compared; most differing pixels %ld (frame %ld), allowed %ld; mismatched:%s", compared, worst,
-           worstFrame, SamePictureMostPixels, mismatched.empty() ? " none" : list.c_str());
+           "%ld frames compared; most differing pixels %ld (trace frame %ld), allowed %ld; mismatched:%s", compared,
+           worst, worstFrame, SamePictureMostPixels, mismatched.empty() ? " none" : list.c_str());
 
     // Between the compared frames: the picture changes exactly when the trace's figure moved, so no frame
     // was skipped, repeated or changed by the moves, clicks and keys sent during the scene.
     std::vector<long> offBeat;
-    for (long frame = sceneFirst + 1; frame < sceneFirst + sceneFrames; frame++) {
-        if (Frame(log, frame).Picture < 0 || Frame(log, frame - 1).Picture < 0) continue;
-        const bool realChanged = Frame(log, frame).Picture != Frame(log, frame - 1).Picture;
+    for (long frame = sceneStart + 1; frame < sceneStart + sceneFrames; frame++) {
+        if (Frame(log, real(frame)).Picture < 0 || Frame(log, real(frame) - 1).Picture < 0) continue;
+        const bool realChanged = Frame(log, real(frame)).Picture != Frame(log, real(frame) - 1).Picture;
         const bool traceChanged = !SameState(expected.States[static_cast<size_t>(frame - 2)],
                                              expected.States[static_cast<size_t>(frame - 3)]);
         if (realChanged != traceChanged) offBeat.push_back(frame);
     }
     list.clear();
     for (long frame : offBeat) list += " " + std::to_string(frame);
-    Report(offBeat.empty(), "scene runs undisturbed", "%ld scene frames; frames whose change differs from the trace:%s",
-           sceneFrames, offBeat.empty() ? " none" : list.c_str());
-    const TraceState& handBack = expected.States[static_cast<size_t>(sceneFirst + sceneFrames - 2)];
+    Report(offBeat.empty(), "scene runs undisturbed",
+           "%ld scene frames; trace frames whose change differs from the real window's:%s", sceneFrames,
+           offBeat.empty() ? " none" : list.c_str());
+    const TraceState& handBack = expected.States[static_cast<size_t>(sceneStart + sceneFrames - 2)];
     Report(handBack.Scene == 25 && Frame(log, sceneFirst + sceneFrames).Picture != Frame(log, sceneFirst + sceneFrames - 1).Picture,
            "back at the menu", "after %ld scene frames the trace is in scene %d and the real window shows a new picture",
            sceneFrames, handBack.Scene);
-
     // The screenshots a person would take.
     Rgb menuShot;
     Rgb traceMenu;
@@ -280,44 +305,46 @@ int main(int argc, char** argv)
             continue;
         }
         if (std::sscanf(sound.Command.c_str(), "play %31s", alias) != 1 || openFile.count(alias) == 0) continue;
-        // Letter names are sent by the window procedure, which handles the move right after the frame
-        // before; every other recording is sent by a frame after it is presented.
-        long sentAfter = sound.Frame;
-        long lastCandidate = sound.Frame;
-        if (std::string(alias) == "soundx" && namesSpoken < hoverHandledAfter.size()) {
-            sentAfter = hoverHandledAfter[namesSpoken].first;
-            lastCandidate = hoverHandledAfter[namesSpoken].second;
-            namesSpoken++;
-        }
-        if (sentAfter < 1 || lastCandidate > lastFrame) continue;
+        // Letter names are sent when the window procedure handles the move, right after the first frame
+        // that follows it; every other recording is sent by a frame, after it is presented.
         const std::string& name = openFile[alias];
         const std::vector<int16_t> recording = ReadMonoWav(data + "/" + name);
         const long leadIn = FirstAudible(recording);
-        double due = Frame(log, sentAfter).Time + static_cast<double>(leadIn) / CaptureRate;
+        const double lead = static_cast<double>(leadIn) / CaptureRate;
+        double earliest = 0;
+        double latest = 0;
+        std::string when;
+        if (std::string(alias) == "soundx" && namesSpoken < hovers.size()) {
+            earliest = hovers[namesSpoken].first->Time + lead;
+            latest = hovers[namesSpoken].second->Time + period + lead;
+            when = "after hover " + std::to_string(namesSpoken + 1);
+            namesSpoken++;
+        } else if (sound.Frame >= sceneStart || sound.Frame <= 1) {
+            if (real(sound.Frame) > lastFrame) continue;
+            earliest = latest = Frame(log, std::max(real(sound.Frame), 1L)).Time + lead;
+            when = "after frame " + std::to_string(sound.Frame);
+        } else {
+            continue;  // nothing else plays in the menu
+        }
+        auto distance = [&](const SoundSpan& span) {
+            const double at = CaptureTime(log.Audio, span.Start);
+            return at < earliest ? at - earliest : at > latest ? at - latest : 0.0;
+        };
         long best = -1;
         for (size_t i = 0; i < heard.size(); i++)
-            if (!used[i] && (best < 0 || std::fabs(CaptureTime(log.Audio, heard[i].Start) - due) <
-                                             std::fabs(CaptureTime(log.Audio, heard[static_cast<size_t>(best)].Start) - due)))
+            if (!used[i] && (best < 0 || std::fabs(distance(heard[i])) < std::fabs(distance(heard[static_cast<size_t>(best)]))))
                 best = static_cast<long>(i);
         if (best < 0 || leadIn < 0) {
-            Report(false, "sound", "%s (sent after frame %ld) was never heard", name.c_str(), sentAfter);
+            Report(false, "sound", "%s (sent %s) was never heard", name.c_str(), when.c_str());
             continue;
         }
         used[static_cast<size_t>(best)] = true;
         const SoundSpan& span = heard[static_cast<size_t>(best)];
-        for (long candidate = sentAfter + 1; candidate <= lastCandidate; candidate++) {
-            const double candidateDue = Frame(log, candidate).Time + static_cast<double>(leadIn) / CaptureRate;
-            if (std::fabs(CaptureTime(log.Audio, span.Start) - candidateDue) <
-                std::fabs(CaptureTime(log.Audio, span.Start) - due)) {
-                due = candidateDue;
-                sentAfter = candidate;
-            }
-        }
-        const double offset = CaptureTime(log.Audio, span.Start) - due;
+        const double offset = distance(span);
         const double likeness = Correlation(capture, span.Start, recording, leadIn, CaptureRate / 10);
         Report(std::fabs(offset) <= SoundWithinSeconds && likeness > 0.9, "sound",
-               "%-11s sent after frame %3ld, heard %+4.0f ms from then (allowed %.0f), %.2f s long, likeness %.3f",
-               name.c_str(), sentAfter, offset * 1000, SoundWithinSeconds * 1000,
+               "%-11s sent %-14s heard %+4.0f ms from then (allowed %.0f), %.2f s long, likeness %.3f", name.c_str(),
+               when.c_str(), offset * 1000, SoundWithinSeconds * 1000,
                static_cast<double>(span.End - span.Start) / CaptureRate, likeness);
     }
     for (size_t i = 0; i < heard.size(); i++)

@@ -65,3 +65,8 @@ void PresentFrame(DeviceHandle device)
         PushClose(device);
     if (SDL_Window* window = SdlWindowOf(device)) SDL_GL_SwapWindow(window);
 }
+
+bool PresentedFrameStays(DeviceHandle)
+{
+    return false;  // every frame is shown, counted and printed
+}
