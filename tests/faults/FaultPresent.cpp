@@ -5,6 +5,7 @@
 //   QUILLORA_FAULT_CLOSE_AT=menu press it on the first menu frame after the letter's scene has handed back
 // Each frame prints "frame N tick T scene S passes P" (the state as the frame is shown). A run that draws
 // 20000 frames without being closed ends with exit code 3.
+#include <GL/gl.h>
 #include <SDL.h>
 #include <cstdio>
 #include <cstdlib>
@@ -63,6 +64,7 @@ void PresentFrame(DeviceHandle device)
     const std::string closeAt = Setting("QUILLORA_FAULT_CLOSE_AT");
     if (closeAt == "menu" ? SceneSeen && CurrentScene == MenuScene : std::atol(closeAt.c_str()) == Frame)
         PushClose(device);
+    glFinish();  // as a window's swap would; frames come without a pause here and must not pile up undrawn
     if (SDL_Window* window = SdlWindowOf(device)) SDL_GL_SwapWindow(window);
 }
 

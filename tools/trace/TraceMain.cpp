@@ -1,6 +1,5 @@
 // TraceMain.cpp -- quillora-trace: runs the program's own start-up and frames on a virtual clock,
 // with scripted mouse events, and prints every sound command and the world state after each frame.
-#include <GL/gl.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -124,10 +123,7 @@ int main(int argc, char** argv)
         if (shots != nullptr) PendingShotFile = shots->front();
 
         const auto started = std::chrono::steady_clock::now();
-        RenderFrame();
-        // A window's buffer swap waits for the frame to be drawn; an offscreen one returns at once and lets
-        // the drawing of frame after frame pile up, to be paid for all at once by whatever waits next.
-        if (options.Timing) glFinish();
+        RenderFrame();  // its presentation waits for the frame to be drawn, as a window's does
         const double milliseconds =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
 

@@ -1,4 +1,5 @@
-// TracePresent.cpp -- presenting a frame in a trace: take the requested shot from the back buffer, then swap.
+// TracePresent.cpp -- presenting a frame in a trace: take the requested shot from the back buffer, wait for the
+// frame to be drawn, then swap.
 #include <GL/gl.h>
 #include <vector>
 #define STB_IMAGE_WRITE_IMPLEMENTATION
@@ -23,6 +24,9 @@ void PresentFrame(DeviceHandle device)
         if (stbi_write_png(PendingShotFile.c_str(), width, height, 3, pixels.data(), width * 3) == 0) ShotFailed = true;
         PendingShotFile.clear();
     }
+    // A window's buffer swap waits until the frame is drawn; an offscreen one returns at once, and frame after
+    // frame sent without a pause would pile up undrawn in the driver, holding its memory, until something waits.
+    glFinish();
     if (SDL_Window* window = SdlWindowOf(device)) SDL_GL_SwapWindow(window);
 }
 
