@@ -40,6 +40,7 @@ bool RegisterWindowClass(const char*, WindowProcedure procedure, const char* ico
 {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         std::snprintf(ErrorText, sizeof ErrorText, "no display could be opened (%s)", SDL_GetError());
+        SDL_Quit();  // what did start (the timer, the session bus) is shut down again
         return false;
     }
     // With no display SDL falls back to a driver whose windows no one can see; the program would run unseen

@@ -17,7 +17,8 @@ static void* OpenDriverForGood()
 }
 
 static void* const Driver = OpenDriverForGood();
-// The dispatch libraries SDL opens for a window (GLX under X, EGL offscreen) and Mesa's own behind them.
+// The libraries SDL opens for a window and closes with it: the GL dispatch (GLX under X, EGL offscreen)
+// with Mesa's own behind it.
 static void* const Vendors[] = {
     dlopen("libEGL_mesa.so.0", RTLD_NOW | RTLD_NODELETE), dlopen("libGLX_mesa.so.0", RTLD_NOW | RTLD_NODELETE),
     dlopen("libEGL.so.1", RTLD_NOW | RTLD_NODELETE), dlopen("libGL.so.1", RTLD_NOW | RTLD_NODELETE),
