@@ -87,7 +87,11 @@ if [ -n "$program" ] && kill -0 "$program" 2>/dev/null; then
     StopProgram
   fi
 else
-  Fail "the program ended within three seconds: $(cat "$work/program.log")"
+  Fail "the program ended within three seconds: $(cat "$work/program.log"); still traced:" \
+    "$(ps -o pid=,args= --ppid "$tracer" 2>/dev/null | tr '\n' ';')"
+  # Whatever it left behind would keep strace, and this test, waiting for good.
+  pkill -KILL -P "$tracer" 2>/dev/null || true
+  kill "$tracer" 2>/dev/null || true
 fi
 wait "$tracer" || true
 program=
