@@ -28,10 +28,11 @@ void UploadBackgroundPicture(const uint8_t* pixels, int width, int height)
     if (PictureTexture == 0) {
         if (!DriverTakesAnyTextureSize()) return;
         glGenTextures(1, &PictureTexture);
+        glBindTexture(GL_TEXTURE_2D, PictureTexture);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);  // kept by the texture for good
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     }
     glBindTexture(GL_TEXTURE_2D, PictureTexture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels);
     glBindTexture(GL_TEXTURE_2D, 0);  // the stone floor's texture lives in the default one
     PictureTextureWidth = width;
