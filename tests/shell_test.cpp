@@ -2,6 +2,7 @@
 // handling of keys, hovers and clicks.
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <SDL.h>
 #include "app/App.h"
 #include "doubles/Doubles.h"
 #include "framework/World.h"
@@ -71,7 +72,9 @@ TEST(MenuGrid, FindsTheLetterUnderTheMouse)
     EXPECT_EQ(LetterCellAt(131, 117), 7);
     EXPECT_EQ(LetterCellAt(226, 433), -1);  // row 4 has only Y and Z
     EXPECT_EQ(LetterCellAt(200, 500), 25);
-    EXPECT_EQ(LetterCellAt(100, 65535), 24);
+    EXPECT_EQ(LetterCellAt(100, 522), 24);
+    EXPECT_EQ(LetterCellAt(100, 523), -1);    // below the client area
+    EXPECT_EQ(LetterCellAt(100, 65535), -1);  // above it
     EXPECT_EQ(LetterCellAt(421, 327), 22);
     EXPECT_EQ(LetterCellAt(65535, 0), -1);
 }
@@ -172,4 +175,44 @@ TEST_F(MenuMouse, ArrowKeysOnlySetTheirFlags)
     EXPECT_FALSE(KeyLeft);
     EXPECT_EQ(CurrentScene, MenuScene);
     EXPECT_TRUE(SentSoundCommands.empty());
+}
+
+// The window system's own events: a button held off the letters, then dragged beside, below and above the
+// window. Above arrives as y = 65535 and less, which the grid's last row would otherwise take.
+TEST_F(MenuMouse, ADragOutsideTheWindowSpeaksNothing)
+{
+    ASSERT_TRUE(RegisterWindowClass("Win OpenGL", MainWindowProcedure, nullptr));
+    FakeTick = 5000;
+    auto push = [](Uint32 type, int x, int y) {
+        SDL_Event event{};
+        event.type = type;
+        if (type == SDL_MOUSEBUTTONDOWN) {
+            event.button.button = SDL_BUTTON_LEFT;
+            event.button.state = SDL_PRESSED;
+            event.button.x = x;
+            event.button.y = y;
+        } else {
+            event.motion.state = SDL_BUTTON_LMASK;
+            event.motion.x = x;
+            event.motion.y = y;
+        }
+        ASSERT_EQ(SDL_PushEvent(&event), 1);
+    };
+    push(SDL_MOUSEBUTTONDOWN, 700, 300);  // beside the letters: nothing
+    push(SDL_MOUSEMOTION, 80, -20);       // above Y's column
+    push(SDL_MOUSEMOTION, 178, -1);       // above Z's
+    push(SDL_MOUSEMOTION, 178, 600);      // below Z
+    push(SDL_MOUSEMOTION, -30, 480);      // left of Y
+    push(SDL_MOUSEMOTION, 900, 58);       // right of the window
+    int handled = 0;
+    WindowMessage message;
+    while (MessageWaiting() && TakeMessage(&message)) {
+        DispatchWindowMessage(message);
+        handled++;
+    }
+    EXPECT_GE(handled, 6);
+    EXPECT_TRUE(SentSoundCommands.empty());
+    EXPECT_EQ(CurrentScene, MenuScene);
+    EXPECT_EQ(HoverCell, 0);
+    SDL_Quit();
 }
