@@ -4,7 +4,7 @@
 #include <unistd.h>
 #include "app/App.h"
 #include "doubles/Doubles.h"
-#include "framework/World.h"
+#include "world/World.h"
 
 TEST(WindowPosition, CentresTheOuterWindowWithTruncation)
 {

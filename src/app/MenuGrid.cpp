@@ -5,6 +5,8 @@
 static const uint32_t MenuColumnEdges[] = {30, 130, 225, 325, 420, 540, 640};
 // The last y of rows 0 to 3; everything below is row 4.
 static const uint32_t MenuRowEdges[] = {116, 224, 326, 432};
+constexpr int CellW = 'W' - 'A';
+constexpr int CellZ = 'Z' - 'A';
 
 int LetterCellAt(uint32_t x, uint32_t y)
 {
@@ -14,10 +16,10 @@ int LetterCellAt(uint32_t x, uint32_t y)
     int row = 0;
     while (row < 4 && y > MenuRowEdges[row]) row++;
     const int cell = column + 6 * row;
-    return cell <= 25 ? cell : -1;
+    return cell <= CellZ ? cell : -1;
 }
 
 int SceneForCell(int cell)
 {
-    return cell >= 22 ? cell - 1 : cell;
+    return cell >= CellW ? cell - 1 : cell;  // from SceneVW on, the scenes are one behind the cells
 }

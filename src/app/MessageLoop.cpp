@@ -1,6 +1,5 @@
 // MessageLoop.cpp -- messages first; when none waits, the next frame once 90 ms have passed.
 #include "app/App.h"
-#include "framework/Framework.h"
 #include "platform/Clock.h"
 
 constexpr uint32_t FrameMilliseconds = 90;

@@ -1,7 +1,7 @@
 // MouthBall.cpp -- the big ball with a mouth that opens and eyes that shrink (scenes O and Q).
 #include "scenes/MouthBall.h"
 #include "figures/Figures.h"
-#include "framework/World.h"
+#include "world/World.h"
 #include "platform/Sound.h"
 
 void EnterMouthBallSpace()

@@ -2,8 +2,8 @@
 #include "scenes/RodField.h"
 #include <cmath>
 #include "figures/Figures.h"
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "world/World.h"
+#include "world/Random.h"
 #include "scenes/FloorProps.h"
 
 static void DrawRods(GLUquadric* quadric)

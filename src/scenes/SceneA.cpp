@@ -1,8 +1,11 @@
 // SceneA.cpp -- the figure walks through a big red A, tumbles over and lies flat while "a" sounds.
 #include <cmath>
 #include <initializer_list>
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/SceneFrame.h"
+#include "framework/Walk.h"
+#include "framework/PassEnd.h"
+#include "world/World.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
 #include "scenes/WalkEnd.h"
@@ -44,7 +47,7 @@ static void DrawLetterA()
 static void DrawTumblingFigure()
 {
     glPushMatrix();
-    glTranslated(FigureX, 0.75, FigureZ - 8);
+    MoveToFigure();
     if (FigureZ < -17) {
         glTranslated(0, -2, 0);
     } else if (FigureZ < -16) {

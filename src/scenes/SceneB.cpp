@@ -1,6 +1,7 @@
 // SceneB.cpp -- two red balls roll out beside a row of bars and back while the figure waves and "b" sounds.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "framework/SceneFrame.h"
+#include "framework/PassEnd.h"
+#include "world/World.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
 
@@ -33,6 +34,11 @@ static void DrawBarsAndBalls()
 
     gluDeleteQuadric(quadric);
     glPopMatrix();
+}
+
+void SceneBStartValues()
+{
+    for (int i = 0; i < 3; i++) ArmRigStep(FigureArmA);
 }
 
 void SceneBFrame()

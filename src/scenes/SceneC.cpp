@@ -1,6 +1,7 @@
 // SceneC.cpp -- at night a car drives past the moon and a sleeper again and again; the fourth time it stops for "c".
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "framework/SceneFrame.h"
+#include "framework/PassEnd.h"
+#include "world/World.h"
 #include "platform/Sound.h"
 #include "scenes/NightScene.h"
 #include "scenes/Scenes.h"
@@ -64,6 +65,14 @@ static void DrawCar(GLUquadric* quadric)
     DrawFourWheels(quadric);
     MoveCar();
     glPopMatrix();
+}
+
+void SceneCStartValues()
+{
+    for (int i = 0; i < 10; i++) {
+        ArmRigStep(FigureArmA);
+        ArmRigStep(FigureArmB);
+    }
 }
 
 void SceneCFrame()

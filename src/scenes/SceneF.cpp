@@ -2,8 +2,12 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/SceneFrame.h"
+#include "framework/Walk.h"
+#include "framework/PassEnd.h"
+#include "world/World.h"
+#include "world/Random.h"
 #include "platform/Clock.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
@@ -118,6 +122,11 @@ static void PaceBackAndForth()
     } else if (FigureX > 10) {
         FigureHeading = 180;
     }
+}
+
+void SceneFStartValues()
+{
+    PlaceFigure(180, 0, 0);
 }
 
 void SceneFFrame()

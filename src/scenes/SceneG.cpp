@@ -1,6 +1,8 @@
 // SceneG.cpp -- a pale crescent with a yellow arm bounces in the dark above a lying, limbless figure.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "framework/SceneFrame.h"
+#include "framework/PassEnd.h"
+#include "framework/SoundCues.h"
+#include "world/World.h"
 #include "platform/Sound.h"
 #include "scenes/NightScene.h"
 #include "scenes/Scenes.h"
@@ -15,9 +17,7 @@ static void Bounce()
     if (BounceDrop > 7.6) {
         BounceDrop = 7.6f;
         BounceSpeed = -1.8f;
-        SendSoundCommand("close sound");
-        SendSoundCommand("open lautg.wav alias sound");
-        SendSoundCommand("play sound");
+        RestartCue("open lautg.wav alias sound");
     }
 }
 

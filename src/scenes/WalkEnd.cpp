@@ -1,6 +1,6 @@
 // WalkEnd.cpp -- the pause after a walk that scenes A and H share (they share its counter, too).
 #include "scenes/WalkEnd.h"
-#include "framework/World.h"
+#include "world/World.h"
 #include "platform/Sound.h"
 
 bool WaitAfterWalk()

@@ -24,8 +24,7 @@
 #include <string>
 #include <unistd.h>
 #include "app/App.h"
-#include "framework/Framework.h"
-#include "framework/World.h"
+#include "world/World.h"
 #include "Trace.h"
 
 // Present only in a sanitizer build; its allocator does not answer mallinfo2.

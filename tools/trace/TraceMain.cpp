@@ -8,8 +8,7 @@
 #include <unistd.h>
 #include <vector>
 #include "app/App.h"
-#include "framework/Framework.h"
-#include "framework/World.h"
+#include "world/World.h"
 #include "Trace.h"
 
 int TraceFrame;
