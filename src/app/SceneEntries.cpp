@@ -1,4 +1,4 @@
-// SceneTable.cpp -- every scene's start values and frame, in the order of SceneIndex.
+// SceneEntries.cpp -- the scene table's entries: every scene's start values and frame, in the order of SceneIndex.
 #include "framework/Menu.h"
 #include "framework/SceneTable.h"
 #include "scenes/Scenes.h"
