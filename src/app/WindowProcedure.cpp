@@ -3,10 +3,10 @@
 #include <cstdio>
 #include "app/App.h"
 #include "framework/SceneSetup.h"
-#include "world/World.h"
 #include "platform/Clock.h"
 #include "platform/Sound.h"
 #include "render/Render.h"
+#include "world/World.h"
 
 constexpr uint32_t MenuQuietMilliseconds = 1500;
 

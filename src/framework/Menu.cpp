@@ -2,8 +2,8 @@
 #include "figures/FigurePose.h"
 #include "framework/Menu.h"
 #include "framework/SceneFrame.h"
-#include "world/World.h"
 #include "platform/Sound.h"
+#include "world/World.h"
 
 static void DrawMenuPicture()
 {

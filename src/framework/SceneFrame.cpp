@@ -1,6 +1,6 @@
 // SceneFrame.cpp -- the steps every letter scene's frame is made of.
-#include "framework/SceneFrame.h"
 #include "figures/FigurePose.h"
+#include "framework/SceneFrame.h"
 #include "render/Render.h"
 #include "world/World.h"
 

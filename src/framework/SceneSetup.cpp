@@ -8,10 +8,10 @@
 #include "figures/Rigs.h"
 #include "framework/SceneSetup.h"
 #include "framework/SceneTable.h"
-#include "world/World.h"
 #include "platform/Clock.h"
 #include "platform/Sound.h"
 #include "render/Render.h"
+#include "world/World.h"
 
 constexpr int PictureWidth = 760;
 constexpr int PictureHeight = 550;

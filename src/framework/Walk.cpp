@@ -1,8 +1,8 @@
 // Walk.cpp -- the figure's walk: a step along its heading, and the swing of its limbs.
 #include <cmath>
 #include <numbers>
-#include "framework/Walk.h"
 #include "figures/Rigs.h"
+#include "framework/Walk.h"
 #include "world/World.h"
 
 void WalkStep()

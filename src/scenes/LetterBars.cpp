@@ -1,7 +1,7 @@
 // LetterBars.cpp -- pieces shared by the scenes whose letters are built of thick red bars (U to Z).
+#include "platform/Sound.h"
 #include "scenes/LetterBars.h"
 #include "world/World.h"
-#include "platform/Sound.h"
 
 GLUquadric* BeginBarProps()
 {

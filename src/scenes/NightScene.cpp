@@ -3,8 +3,8 @@
 #include "scenes/NightScene.h"
 #include <cstdlib>
 #include "figures/Figures.h"
-#include "world/World.h"
 #include "platform/Sound.h"
+#include "world/World.h"
 
 static int CarX()
 {

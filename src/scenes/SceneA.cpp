@@ -2,13 +2,13 @@
 #include <cmath>
 #include <initializer_list>
 #include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
 #include "framework/SceneFrame.h"
 #include "framework/Walk.h"
-#include "framework/PassEnd.h"
-#include "world/World.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
 #include "scenes/WalkEnd.h"
+#include "world/World.h"
 
 // One bar of the letter: moved into place, turned, moved along its turned axes, then drawn.
 static void DrawLetterBar(GLUquadric* quadric, double x, double y, double z, double angle, double axisX,

@@ -1,11 +1,11 @@
 // SceneD.cpp -- the figure leans over and walks to a grey post; its head turns red while "d" sounds.
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
 #include "framework/SceneFrame.h"
 #include "framework/Walk.h"
-#include "framework/PassEnd.h"
-#include "world/World.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
-#include "figures/FigurePose.h"
+#include "world/World.h"
 
 static void DrawPost()
 {

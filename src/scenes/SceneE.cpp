@@ -1,12 +1,12 @@
 // SceneE.cpp -- the moon-coloured figure flies up to the moon, tumbling, to "flug", then hangs there for "e".
 #include "figures/FigurePose.h"
-#include "framework/SceneFrame.h"
 #include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
 #include "framework/SoundCues.h"
-#include "world/World.h"
 #include "platform/Sound.h"
 #include "scenes/NightScene.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 // How high the figure has risen on its flight; only this scene reads it, and it rewrites it from the start.
 static float FigureLift = 0;

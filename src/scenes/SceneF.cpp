@@ -3,15 +3,15 @@
 #include <cstdint>
 #include <numbers>
 #include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
 #include "framework/SceneFrame.h"
 #include "framework/Walk.h"
-#include "framework/PassEnd.h"
-#include "world/World.h"
-#include "world/Random.h"
 #include "platform/Clock.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
 #include "scenes/Wheels.h"
+#include "world/Random.h"
+#include "world/World.h"
 
 static float VehiclePos;     // distance driven along the mound, 0 to 40
 static float PuffRiseA;      // each smoke ball's height above its funnel

@@ -1,11 +1,11 @@
 // SceneG.cpp -- a pale crescent with a yellow arm bounces in the dark above a lying, limbless figure.
-#include "framework/SceneFrame.h"
 #include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
 #include "framework/SoundCues.h"
-#include "world/World.h"
 #include "platform/Sound.h"
 #include "scenes/NightScene.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 // The group falls from rest, bounces at 7.6 below its hanging height and rises again; each bounce says "g".
 static void Bounce()

@@ -1,14 +1,14 @@
 // SceneH.cpp -- the figure runs at a red bar on two posts, somersaults over it and says "h" behind it.
 #include "figures/FigurePose.h"
-#include "framework/SceneFrame.h"
-#include "framework/Walk.h"
 #include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
 #include "framework/SoundCues.h"
-#include "world/World.h"
+#include "framework/Walk.h"
 #include "platform/Sound.h"
 #include "scenes/LetterBars.h"
 #include "scenes/Scenes.h"
 #include "scenes/WalkEnd.h"
+#include "world/World.h"
 
 static void DrawPostOrBar(GLUquadric* quadric, double x, double z, double turn, double alongX, double alongZ,
                           double radius)

@@ -1,12 +1,12 @@
 // SceneJ.cpp -- the figure winds up, says "j" and throws a spinning red hook that flies out in an arc and back.
 #include "figures/FigurePose.h"
-#include "framework/SceneFrame.h"
 #include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
 #include "framework/SoundCues.h"
-#include "world/World.h"
 #include "platform/Sound.h"
 #include "scenes/LetterBars.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 static void DrawHookPiece(GLUquadric* quadric, double length)
 {

@@ -1,14 +1,14 @@
 // SceneK.cpp -- the letter K: a jointed prop walks beside the figure and folds into a K.
 #include <cmath>
 #include <numbers>
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
 #include "framework/SceneFrame.h"
 #include "framework/Walk.h"
-#include "framework/PassEnd.h"
-#include "world/World.h"
 #include "platform/Sound.h"
 #include "scenes/FloorProps.h"
 #include "scenes/Scenes.h"
-#include "figures/FigurePose.h"
+#include "world/World.h"
 
 static float WalkDistance;  // how far the figure has walked in this pass; the prop travels with it
 

@@ -1,12 +1,12 @@
 // SceneL.cpp -- the letter L: the figure walks left, back and left again to stand beside a red L.
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
 #include "framework/SceneFrame.h"
 #include "framework/Walk.h"
-#include "framework/PassEnd.h"
-#include "world/World.h"
 #include "platform/Sound.h"
 #include "scenes/FloorProps.h"
 #include "scenes/Scenes.h"
-#include "figures/FigurePose.h"
+#include "world/World.h"
 
 static void DrawRoundedRod(GLUquadric* quadric, double length)
 {

@@ -1,11 +1,11 @@
 // SceneM.cpp -- the letter M: a zigzag rises out of the rod field and a ball flies over to it.
-#include "framework/SceneFrame.h"
+#include "figures/FigurePose.h"
 #include "framework/PassEnd.h"
-#include "world/World.h"
+#include "framework/SceneFrame.h"
 #include "platform/Sound.h"
 #include "scenes/RodField.h"
 #include "scenes/Scenes.h"
-#include "figures/FigurePose.h"
+#include "world/World.h"
 
 // Rises with SceneValueF and sinks with SceneValueD along the field's upward axis.
 static void DrawZigzag(GLUquadric* quadric)

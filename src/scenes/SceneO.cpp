@@ -1,12 +1,12 @@
 // SceneO.cpp -- the letter O: two somersaults in place before a red ball whose mouth opens.
 #include <cmath>
 #include "figures/FigurePose.h"
-#include "framework/SceneFrame.h"
 #include "framework/PassEnd.h"
-#include "world/World.h"
+#include "framework/SceneFrame.h"
 #include "platform/Sound.h"
 #include "scenes/MouthBall.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 static void DrawSomersaultingFigure()
 {

@@ -1,10 +1,10 @@
 // SceneP.cpp -- the letter P: a big-headed second figure turns round and lowers its head beside the figure.
 #include "figures/FigurePose.h"
-#include "framework/SceneFrame.h"
 #include "framework/PassEnd.h"
-#include "world/World.h"
+#include "framework/SceneFrame.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 static void DrawSecondFigure()
 {

@@ -1,13 +1,13 @@
 // SceneQ.cpp -- the letter Q: a green frog ball shoots out its tongue as the figure walks past it.
 #include "figures/FigurePose.h"
-#include "framework/SceneFrame.h"
-#include "framework/Walk.h"
 #include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
 #include "framework/SoundCues.h"
-#include "world/World.h"
+#include "framework/Walk.h"
 #include "platform/Sound.h"
 #include "scenes/MouthBall.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 static void DrawFrogBall()
 {

@@ -1,11 +1,11 @@
 // SceneR.cpp -- the letter R: the big-headed figure lowers its head, and its arms stretch with every R.
 #include "figures/FigurePose.h"
-#include "framework/SceneFrame.h"
 #include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
 #include "framework/SoundCues.h"
-#include "world/World.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 static int32_t RepeatWait = 0;   // frames since the R last started
 static int32_t ClosingWait = 0;  // frames of the wait after the last R

@@ -1,12 +1,12 @@
 // SceneS.cpp -- the letter S: a jittering red S chain crawls past behind the figure, which turns to watch it.
 #include "figures/FigurePose.h"
-#include "framework/SceneFrame.h"
 #include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
 #include "framework/SoundCues.h"
-#include "world/World.h"
-#include "world/Random.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
+#include "world/Random.h"
+#include "world/World.h"
 
 static float CrawlOffset = 0;  // how far the chain has crawled; back to 0 at every pass end
 

@@ -1,12 +1,12 @@
 // SceneT.cpp -- the letter T: the figure spreads rod arms, tips its head and jumps spinning, a T at each landing.
 #include "figures/FigurePose.h"
-#include "framework/SceneFrame.h"
 #include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
 #include "framework/SoundCues.h"
-#include "world/World.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
 #include "scenes/SwungArms.h"
+#include "world/World.h"
 
 // Straight rods, rebuilt from a reset every frame so they never swing; they grow with HeadPhase.
 static void RebuildRodArms()

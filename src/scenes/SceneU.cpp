@@ -1,14 +1,14 @@
 // SceneU.cpp -- the U with its flower and blue balls drops beside the walking figure and rolls away.
 #include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
 #include "framework/SceneFrame.h"
 #include "framework/Walk.h"
-#include "framework/PassEnd.h"
-#include "world/World.h"
-#include "world/Random.h"
 #include "platform/Sound.h"
 #include "scenes/LetterBars.h"
 #include "scenes/Scenes.h"
 #include "scenes/SwungArms.h"
+#include "world/Random.h"
+#include "world/World.h"
 
 static float DropSpeed;  // the U's fall speed; keeps growing after the fall, read only while it falls
 static float DropDepth;  // how far the U has fallen

@@ -1,13 +1,13 @@
 // SceneVW.cpp -- the V tips over, and a second V carried in beside it makes the W (both letters).
 #include "figures/FigurePose.h"
-#include "framework/SceneFrame.h"
-#include "framework/Walk.h"
 #include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
 #include "framework/SoundCues.h"
-#include "world/World.h"
+#include "framework/Walk.h"
 #include "platform/Sound.h"
 #include "scenes/LetterBars.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 static float TipSpeed;       // how fast the first V tips over
 static bool TipDone;         // the first V has reached 60 degrees

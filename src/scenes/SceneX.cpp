@@ -1,13 +1,13 @@
 // SceneX.cpp -- a walker whose legs close into an X comes in; the figure runs away from it.
 #include "figures/FigurePose.h"
-#include "framework/SceneFrame.h"
-#include "framework/Walk.h"
 #include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
 #include "framework/SoundCues.h"
-#include "world/World.h"
+#include "framework/Walk.h"
 #include "platform/Sound.h"
 #include "scenes/LetterBars.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 static float StridePhase;   // 0, 2, 4, 6, 8: the legs are closed from 5 on
 static float WalkerTravel;  // the walker's centre is at x = WalkerTravel - 22

@@ -1,12 +1,12 @@
 // SceneY.cpp -- a Y glides in along the ground, ever faster, and the figure jumps over it.
 #include "figures/FigurePose.h"
-#include "framework/SceneFrame.h"
 #include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
 #include "framework/SoundCues.h"
-#include "world/World.h"
 #include "platform/Sound.h"
 #include "scenes/LetterBars.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 static float GlideTravel;  // the upper left end of the Y's V is at x = GlideTravel - 23
 

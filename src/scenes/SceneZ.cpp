@@ -1,12 +1,12 @@
 // SceneZ.cpp -- a tilted Z opens until it stands as a proper Z, holds, and closes again.
 #include "figures/FigurePose.h"
-#include "framework/SceneFrame.h"
 #include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
 #include "framework/SoundCues.h"
-#include "world/World.h"
 #include "platform/Sound.h"
 #include "scenes/LetterBars.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 // Three small dark balls along a bar, leaving the matrix where it was.
 static void DrawThreeDots(GLUquadric* quadric)

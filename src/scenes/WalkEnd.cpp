@@ -1,7 +1,7 @@
 // WalkEnd.cpp -- the pause after a walk that scenes A and H share (they share its counter, too).
+#include "platform/Sound.h"
 #include "scenes/WalkEnd.h"
 #include "world/World.h"
-#include "platform/Sound.h"
 
 bool WaitAfterWalk()
 {

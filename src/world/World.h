@@ -3,9 +3,9 @@
 // One thread touches them all. Zero at program start unless an initial value is given.
 #pragma once
 #include <cstdint>
-#include "world/RigRecords.h"
 #include "platform/Image.h"
 #include "platform/Window.h"
+#include "world/RigRecords.h"
 
 // The scenes by name: the letter scenes A to Z (V and W share one) and the menu, in the order of the
 // menu's cells.
