@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <vector>
 #include "app/App.h"
-#include "framework/Framework.h"
-#include "framework/World.h"
+#include "framework/SceneSetup.h"
+#include "world/World.h"
 
 using Clock = std::chrono::steady_clock;
 
@@ -38,7 +38,7 @@ int main(int argc, char** argv)
     std::vector<double> menu;
     std::vector<double> scene;
     for (int run = 0; run < runs; run++) {
-        CurrentScene = run % 25;
+        CurrentScene = run % LetterSceneCount;
         Clock::time_point start = Clock::now();
         SceneSetup();
         scene.push_back(MillisecondsSince(start));

@@ -8,9 +8,10 @@
 #include <unistd.h>
 #include "app/App.h"
 #include "doubles/Doubles.h"
-#include "framework/Frame.h"
-#include "framework/Framework.h"
-#include "framework/World.h"
+#include "framework/Walk.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneSetup.h"
+#include "world/World.h"
 #include "render/Render.h"
 
 class SceneSetupTest : public ::testing::Test {
@@ -38,7 +39,7 @@ TEST_F(SceneSetupTest, PutsTheFigureWhereEachSceneStarts)
                               {0, -10, 0},       {180, 4, 0},       {0, -10, 0},   {-90, -10, 0},   {-90, -10, 0},
                               {0, -25, 0},       {0, -10, 0},       {180, 0, 0},   {180, 0, 0},     {180, 0, 0},
                               {90, 0, 0}};
-    for (int scene = 0; scene <= 25; scene++) {
+    for (int scene = 0; scene <= MenuScene; scene++) {
         FigureHeading = 1234;
         FigureX = 55;
         SetUpScene(scene);

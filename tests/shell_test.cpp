@@ -5,7 +5,7 @@
 #include <SDL.h>
 #include "app/App.h"
 #include "doubles/Doubles.h"
-#include "framework/World.h"
+#include "world/World.h"
 
 TEST(WindowPosition, CentresTheOuterWindowWithTruncation)
 {

@@ -13,6 +13,8 @@ bool StartProgram();
 void CentredWindowPosition(int screenWidth, int screenHeight, int* x, int* y);
 // Handles messages, and draws a frame whenever none is waiting and 90 ms have passed; returns at the quit request.
 void RunMessageLoop();
+// Draws and advances the active scene by one frame.
+void RenderFrame();
 
 int32_t MainWindowProcedure(const WindowMessage& message);
 

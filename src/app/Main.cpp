@@ -4,8 +4,9 @@
 #include "app/App.h"
 #include "platform/Sound.h"
 
-int main()
+int main(int argc, char** argv)
 {
+    StartPlatform(argc, argv);
     if (!StartProgram()) {
         std::fprintf(stderr, "quillora: %s\n", PlatformErrorText());
         return 1;

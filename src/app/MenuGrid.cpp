@@ -8,6 +8,8 @@ static const uint32_t MenuRowEdges[] = {116, 224, 326, 432};
 // While a button is held the window system goes on reporting the pointer beside, below and above the window
 // (above as y = 65535 and less): such a position is on no letter.
 constexpr uint32_t ClientAreaRows = 523;
+constexpr int CellW = 'W' - 'A';
+constexpr int CellZ = 'Z' - 'A';
 
 int LetterCellAt(uint32_t x, uint32_t y)
 {
@@ -17,10 +19,10 @@ int LetterCellAt(uint32_t x, uint32_t y)
     int row = 0;
     while (row < 4 && y > MenuRowEdges[row]) row++;
     const int cell = column + 6 * row;
-    return cell <= 25 ? cell : -1;
+    return cell <= CellZ ? cell : -1;
 }
 
 int SceneForCell(int cell)
 {
-    return cell >= 22 ? cell - 1 : cell;
+    return cell >= CellW ? cell - 1 : cell;  // from SceneVW on, the scenes are one behind the cells
 }

@@ -1,8 +1,8 @@
 // Startup.cpp -- the program's start: window class, the centred window, the menu.
 #include "app/App.h"
-#include "framework/Framework.h"
-#include "framework/World.h"
+#include "framework/SceneSetup.h"
 #include "platform/Clock.h"
+#include "world/World.h"
 
 void CentredWindowPosition(int screenWidth, int screenHeight, int* x, int* y)
 {

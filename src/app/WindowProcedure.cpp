@@ -2,11 +2,11 @@
 // and the menu's mouse: a letter's name on hover, its scene on a click.
 #include <cstdio>
 #include "app/App.h"
-#include "framework/Framework.h"
-#include "framework/World.h"
+#include "framework/SceneSetup.h"
 #include "platform/Clock.h"
 #include "platform/Sound.h"
 #include "render/Render.h"
+#include "world/World.h"
 
 constexpr uint32_t MenuQuietMilliseconds = 1500;
 

@@ -1,7 +1,7 @@
 // BodyModels.cpp -- the figure's torso and head with a face, its sinking-head variant, and the
 // second figure's body with the big grey head.
 #include "figures/Figures.h"
-#include "framework/World.h"
+#include "world/World.h"
 
 static void DrawSphereAt(GLUquadric* quadric, double x, double y, double z, double radius)
 {

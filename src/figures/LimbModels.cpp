@@ -1,6 +1,6 @@
 // LimbModels.cpp -- arms and legs as tapered cylinders and balls, posed by their rigs.
 #include "figures/Figures.h"
-#include "framework/World.h"
+#include "world/World.h"
 
 GLUquadric* NewQuadric()
 {

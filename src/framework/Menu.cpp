@@ -1,18 +1,15 @@
 // Menu.cpp -- the letter menu's frame: the letter picture, the figure standing still, a click on arrival.
-#include "framework/Frame.h"
-#include "framework/Framework.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/Menu.h"
+#include "framework/SceneFrame.h"
 #include "platform/Sound.h"
+#include "world/World.h"
 
 static void DrawMenuPicture()
 {
     BeginSceneFrame();
 
-    glPushMatrix();
-    glTranslated(FigureX, 0.75, FigureZ - 8);
-    glRotated(FigureHeading + 360, 0, 1, 0);
-    DrawPlayerFigure(DrawFigureBody);
-    glPopMatrix();
+    DrawFigureAtHeight(0.75);
 
     PresentSceneFrame();  // no props and no floor in the menu
 }

@@ -1,14 +1,17 @@
-// SceneSetup.cpp -- prepares the active scene: texture, picture, GL state, figure pose, start values.
+// SceneSetup.cpp -- prepares the active scene: texture, picture, GL state, figure pose, the scene's start values.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <GL/gl.h>
-#include "framework/Framework.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "figures/Rigs.h"
+#include "framework/SceneSetup.h"
+#include "framework/SceneTable.h"
 #include "platform/Clock.h"
 #include "platform/Sound.h"
 #include "render/Render.h"
+#include "world/World.h"
 
 constexpr int PictureWidth = 760;
 constexpr int PictureHeight = 550;
@@ -79,7 +82,7 @@ static void SetFixedDrawingState()
     glEnable(GL_POLYGON_STIPPLE);  // no pattern is ever set, so it masks nothing
     static const GLfloat NearLight[4] = {0, 0, 0, 1};
     static const GLfloat NightLight[4] = {-10000000000.0f, 20000000.0f, 4000000000.0f, 1};  // scene C's far light
-    glLightfv(GL_LIGHT0, GL_POSITION, CurrentScene == 2 ? NightLight : NearLight);
+    glLightfv(GL_LIGHT0, GL_POSITION, CurrentScene == SceneC ? NightLight : NearLight);
     glClearColor(0, 0, 0, 0);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
@@ -97,125 +100,34 @@ static void SetFixedDrawingState()
 
 static void PoseFigureAndRigs()
 {
-    FigureHeading = 90;
-    FigureZ = 0;
-    FigureX = 0;
-
-    LegRigReset(FigureLegA, 1.1);
-    LegRigReset(FigureLegB, 1.1);
-    LegRigSetLengths(FigureLegA, 1.6, 1.5);
-    LegRigSetLengths(FigureLegB, 1.6, 1.5);
-    if (CurrentScene == 1 || CurrentScene == 4 || CurrentScene == 9) {
+    PlaceFigure(90, 0, 0);
+    if (CurrentScene == SceneB || CurrentScene == SceneE || CurrentScene == SceneJ) {
         FigureHeading = 180;  // B, E and J keep both legs in step
+        StandFigureLegsInStep();
     } else {
-        for (int i = 0; i < 6; i++) LegRigStep(FigureLegB);  // half a cycle ahead of the other leg
+        StandFigureLegs();
     }
-    LegRigStep(FigureLegA);
-    LegRigStep(FigureLegB);
-
-    ArmRigReset(CompanionArmA, 1.1);
-    ArmRigReset(CompanionArmB, 1.1);
-    ArmRigSetLengths(CompanionArmA, 1.2, 1.0);
-    ArmRigSetLengths(CompanionArmB, 1.2, 1.0);
-    for (int i = 0; i < 11; i++) {
-        ArmRigStep(CompanionArmA);
-        ArmRigStep(CompanionArmB);
-    }
-
-    LegRigReset(CompanionLegA, 1.1);
-    LegRigReset(CompanionLegB, 1.1);
-    LegRigSetLengths(CompanionLegA, 1.6, 1.5);
-    LegRigSetLengths(CompanionLegB, 1.6, 1.5);
-    LegRigStep(CompanionLegA);
-    LegRigStep(CompanionLegB);
-
-    ArmRigReset(FigureArmA, 1.1);
-    ArmRigReset(FigureArmB, 1.1);
-    ArmRigSetLengths(FigureArmA, 1.2, 1.0);
-    ArmRigSetLengths(FigureArmB, 1.2, 1.0);
-    if (CurrentScene == 4) {
+    StandCompanion();
+    if (CurrentScene == SceneE) {
+        // E keeps both arms in step, ten steps into their swing.
+        ResetFigureArms();
         for (int i = 0; i < 10; i++) {
             ArmRigStep(FigureArmA);
             ArmRigStep(FigureArmB);
         }
+        ArmRigStep(FigureArmA);
+        ArmRigStep(FigureArmB);
     } else {
-        for (int i = 0; i < 6; i++) ArmRigStep(FigureArmB);
+        StandFigureArms();
     }
-    ArmRigStep(FigureArmA);
-    ArmRigStep(FigureArmB);
-
     HeadColour = {90, 64, 64};
     LimbColour = {64, 64, 64};
 }
 
-static void StepArm(ArmRig& arm, int times)
-{
-    for (int i = 0; i < times; i++) ArmRigStep(arm);
-}
-
-static void PlaceFigure(float heading, float x, float z)
-{
-    FigureHeading = heading;
-    FigureX = x;
-    FigureZ = z;
-}
-
 static void ApplySceneStartValues()
 {
-    switch (CurrentScene) {
-    case 1: StepArm(FigureArmA, 3); break;
-    case 2:
-        for (int i = 0; i < 10; i++) {
-            ArmRigStep(FigureArmA);
-            ArmRigStep(FigureArmB);
-        }
-        break;
-    case 3: PlaceFigure(270, -7, -12); break;
-    case 5: PlaceFigure(180, 0, 0); break;
-    case 8: PlaceFigure(114, 0, 0); break;
-    case 9:
-        PlaceFigure(180, -3.5f, -2);
-        SpinAngle = 170;
-        SceneTick = 100;
-        StepArm(FigureArmA, 11);
-        StepArm(FigureArmB, 5);
-        break;
-    case 10: PlaceFigure(0, -23.1f, -3.1f); break;
-    case 11:
-        PlaceFigure(180, 0.9f, -2.1f);
-        SceneTick = 0;
-        break;
-    case 14:
-        PlaceFigure(180, -3.1f, -2.1f);
-        SceneTick = 0;
-        break;
-    case 15: PlaceFigure(0, -10, 0); break;
-    case 16: PlaceFigure(180, 4, 0); break;
-    case 17: PlaceFigure(0, -10, 0); break;
-    case 18: PlaceFigure(-90, -10, 0); break;
-    case 19:
-        PlaceFigure(-90, -10, 0);
-        BounceDrop = 7.5f;
-        break;
-    case 20:
-        PlaceFigure(0, -25, 0);
-        StepArm(FigureArmA, 1);
-        break;
-    case 21:
-        PlaceFigure(0, -10, 0);
-        StepArm(FigureArmA, 1);
-        break;
-    case 22: PlaceFigure(180, 0, 0); break;
-    case 23:
-        PlaceFigure(180, 0, 0);
-        BounceDrop = 7.6f;
-        break;
-    case 24:
-        PlaceFigure(180, 0, 0);
-        TiltAngle = 10;
-        break;
-    default: break;  // A, E, G, H, M, N and the menu keep the pose above
-    }
+    if (CurrentScene < 0 || CurrentScene >= SceneCount) return;
+    if (SceneTable[CurrentScene].StartValues != nullptr) SceneTable[CurrentScene].StartValues();
 }
 
 void SceneSetup()

@@ -73,6 +73,9 @@ void UpdateMainWindow(WindowHandle window);
 void DestroyMainWindow(WindowHandle window);
 void GetClientSize(WindowHandle window, int* width, int* height);
 
+// Takes the command line before anything else starts (the program itself has no options).
+void StartPlatform(int argc, char** argv);
+
 // True when a message waits; looks without removing it.
 bool MessageWaiting();
 // Takes the next message, waiting for one; false when it is the quit request.

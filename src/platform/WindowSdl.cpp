@@ -1,9 +1,8 @@
-// WindowSdl.cpp -- the window, its messages and the OpenGL binding over SDL2.
+// WindowSdl.cpp -- the window, the delivery of its messages and the OpenGL binding over SDL2.
 // The SDL window itself is made when the program sets its pixel format, because SDL needs the format
 // before the window exists; the program still sees the creation message first, as it expects.
 #include <cstdio>
 #include <cstring>
-#include <deque>
 #include "platform/WindowSdl.h"
 
 // The original's window frame: 4 pixels each side, and 27 rows of frame beside the caption bar.
@@ -29,6 +28,21 @@ static char ErrorText[256];
 SDL_Window* SdlWindowOf(DeviceHandle device)
 {
     return device != nullptr ? device->Sdl : nullptr;
+}
+
+WindowHandle TheMainWindow()
+{
+    return &TheWindow;
+}
+
+bool MainWindowAlive()
+{
+    return WindowAlive;
+}
+
+bool QuitRequested()
+{
+    return QuitPosted;
 }
 
 const char* PlatformErrorText()
@@ -117,76 +131,6 @@ void GetClientSize(WindowHandle window, int* width, int* height)
 {
     *width = window->ClientWidth;
     *height = window->ClientHeight;
-}
-
-static WindowMessage Translate(const SDL_Event& event)
-{
-    WindowMessage message{&TheWindow, MessageOther, 0, 0};
-    auto position = [](int x, int y) {
-        return static_cast<uint32_t>(static_cast<uint16_t>(x)) | static_cast<uint32_t>(static_cast<uint16_t>(y)) << 16;
-    };
-    auto keyCode = [](SDL_Keycode key) -> uint32_t {
-        switch (key) {
-        case SDLK_LEFT: return KeyArrowLeft;
-        case SDLK_UP: return KeyArrowUp;
-        case SDLK_RIGHT: return KeyArrowRight;
-        case SDLK_DOWN: return KeyArrowDown;
-        default: return KeyOther;
-        }
-    };
-    switch (event.type) {
-    case SDL_QUIT:
-        if (WindowAlive) message.Kind = MessageClose;
-        break;
-    case SDL_WINDOWEVENT:
-        if (event.window.event == SDL_WINDOWEVENT_CLOSE) message.Kind = MessageClose;
-        if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SHOWN ||
-            event.window.event == SDL_WINDOWEVENT_RESTORED) {
-            message.Kind = MessagePaint;  // the window's picture may be gone
-        }
-        break;
-    case SDL_KEYDOWN:
-    case SDL_KEYUP:
-        message.Kind = event.type == SDL_KEYDOWN ? MessageKeyDown : MessageKeyUp;
-        message.First = keyCode(event.key.keysym.sym);
-        break;
-    case SDL_MOUSEMOTION:
-        message.Kind = MessageMouseMove;
-        message.Second = position(event.motion.x, event.motion.y);
-        break;
-    case SDL_MOUSEBUTTONDOWN:
-        if (event.button.button == SDL_BUTTON_LEFT) {
-            message.Kind = MessageLeftButtonDown;
-            message.Second = position(event.button.x, event.button.y);
-        }
-        break;
-    default:
-        break;
-    }
-    return message;
-}
-
-bool MessageWaiting()
-{
-    if (QuitPosted) return true;
-    SDL_PumpEvents();
-    return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0;
-}
-
-bool TakeMessage(WindowMessage* message)
-{
-    if (QuitPosted) {
-        *message = {&TheWindow, MessageQuit, 0, 0};
-        return false;
-    }
-    SDL_Event event;
-    if (SDL_WaitEvent(&event) == 0) {
-        // The event system itself has failed: nothing more can arrive, so end rather than hang.
-        *message = {&TheWindow, MessageQuit, 0, 0};
-        return false;
-    }
-    *message = Translate(event);
-    return true;
 }
 
 int32_t DispatchWindowMessage(const WindowMessage& message)

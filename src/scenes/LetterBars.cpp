@@ -1,7 +1,7 @@
 // LetterBars.cpp -- pieces shared by the scenes whose letters are built of thick red bars (U to Z).
-#include "scenes/LetterBars.h"
-#include "framework/World.h"
 #include "platform/Sound.h"
+#include "scenes/LetterBars.h"
+#include "world/World.h"
 
 GLUquadric* BeginBarProps()
 {
@@ -31,21 +31,4 @@ void DrawBarV(GLUquadric* quadric)
     gluSphere(quadric, 0.5, 20, 20);
     glTranslated(0, 0, 3);
     gluSphere(quadric, 0.5, 20, 20);
-}
-
-void DrawFigureAtHeight(double height)
-{
-    glPushMatrix();
-    glTranslated(FigureX, height, FigureZ - 8);
-    glRotated(FigureHeading + 360.0, 0, 1, 0);
-    DrawPlayerFigure(DrawFigureBody);
-    glPopMatrix();
-}
-
-void RestartLetterRecording(const char* openCommand)
-{
-    SendSoundCommand("close sound");
-    SendSoundCommand(openCommand);
-    SendSoundCommand("play sound");
-    SendSoundQuery("status sound mode", ModeReply, ModeReplyBytes);
 }

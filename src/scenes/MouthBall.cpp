@@ -1,8 +1,8 @@
 // MouthBall.cpp -- the big ball with a mouth that opens and eyes that shrink (scenes O and Q).
-#include "scenes/MouthBall.h"
 #include "figures/Figures.h"
-#include "framework/World.h"
 #include "platform/Sound.h"
+#include "scenes/MouthBall.h"
+#include "world/World.h"
 
 void EnterMouthBallSpace()
 {

@@ -1,9 +1,10 @@
 // NightScene.cpp -- the night scenery that scenes C and G share: moon, bed and cover, the sleeper.
+#include "figures/FigurePose.h"
 #include "scenes/NightScene.h"
 #include <cstdlib>
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/Figures.h"
 #include "platform/Sound.h"
+#include "world/World.h"
 
 static int CarX()
 {
@@ -83,7 +84,7 @@ bool StirAsCarPasses()
 void DrawSleeper()
 {
     glPushMatrix();
-    glTranslated(FigureX, 0.75, FigureZ - 8);
+    MoveToFigure();
     glTranslated(-7, 0, 0);
     glRotated(90, 1, 0, 0);
     glRotated(90, 0, 0, 1);

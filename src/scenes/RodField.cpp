@@ -2,9 +2,9 @@
 #include "scenes/RodField.h"
 #include <cmath>
 #include "figures/Figures.h"
-#include "framework/Frame.h"
-#include "framework/World.h"
 #include "scenes/FloorProps.h"
+#include "world/Random.h"
+#include "world/World.h"
 
 static void DrawRods(GLUquadric* quadric)
 {

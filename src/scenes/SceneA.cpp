@@ -1,11 +1,14 @@
 // SceneA.cpp -- the figure walks through a big red A, tumbles over and lies flat while "a" sounds.
 #include <cmath>
 #include <initializer_list>
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/Walk.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
 #include "scenes/WalkEnd.h"
+#include "world/World.h"
 
 // One bar of the letter: moved into place, turned, moved along its turned axes, then drawn.
 static void DrawLetterBar(GLUquadric* quadric, double x, double y, double z, double angle, double axisX,
@@ -44,7 +47,7 @@ static void DrawLetterA()
 static void DrawTumblingFigure()
 {
     glPushMatrix();
-    glTranslated(FigureX, 0.75, FigureZ - 8);
+    MoveToFigure();
     if (FigureZ < -17) {
         glTranslated(0, -2, 0);
     } else if (FigureZ < -16) {

@@ -1,8 +1,9 @@
 // SceneB.cpp -- two red balls roll out beside a row of bars and back while the figure waves and "b" sounds.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 // How far the balls have rolled out, 0 to 13; every pass brings them home again, so it outlives visits.
 static int32_t BallOffset = 0;
@@ -33,6 +34,11 @@ static void DrawBarsAndBalls()
 
     gluDeleteQuadric(quadric);
     glPopMatrix();
+}
+
+void SceneBStartValues()
+{
+    for (int i = 0; i < 3; i++) ArmRigStep(FigureArmA);
 }
 
 void SceneBFrame()

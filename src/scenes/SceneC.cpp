@@ -1,10 +1,11 @@
 // SceneC.cpp -- at night a car drives past the moon and a sleeper again and again; the fourth time it stops for "c".
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
 #include "platform/Sound.h"
 #include "scenes/NightScene.h"
 #include "scenes/Scenes.h"
 #include "scenes/Wheels.h"
+#include "world/World.h"
 
 // SceneCounterC counts the car's passes and SceneCounterD places it (x = SceneCounterD - 40). Scene G reads
 // both and scene C never resets them on entry, so a visit carries on from where the last one stopped.
@@ -64,6 +65,14 @@ static void DrawCar(GLUquadric* quadric)
     DrawFourWheels(quadric);
     MoveCar();
     glPopMatrix();
+}
+
+void SceneCStartValues()
+{
+    for (int i = 0; i < 10; i++) {
+        ArmRigStep(FigureArmA);
+        ArmRigStep(FigureArmB);
+    }
 }
 
 void SceneCFrame()

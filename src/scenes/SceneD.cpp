@@ -1,9 +1,11 @@
 // SceneD.cpp -- the figure leans over and walks to a grey post; its head turns red while "d" sounds.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/Walk.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
-#include "scenes/StandingPose.h"
+#include "world/World.h"
 
 static void DrawPost()
 {
@@ -24,7 +26,7 @@ static void DrawPost()
 static void DrawLeaningFigure()
 {
     glPushMatrix();
-    glTranslated(FigureX, 0.75, FigureZ - 8);
+    MoveToFigure();
     glRotated(-45, 0, 0, 1);
     glRotated(FigureHeading, 0, 1, 0);
     DrawPlayerFigure(DrawFigureBody);
@@ -41,6 +43,11 @@ static void RestartWalk()
     SceneTick = 0;
     StandFigureArms();
     PassEnd();
+}
+
+void SceneDStartValues()
+{
+    PlaceFigure(270, -7, -12);
 }
 
 void SceneDFrame()

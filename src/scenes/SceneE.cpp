@@ -1,9 +1,12 @@
 // SceneE.cpp -- the moon-coloured figure flies up to the moon, tumbling, to "flug", then hangs there for "e".
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/SoundCues.h"
 #include "platform/Sound.h"
 #include "scenes/NightScene.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 // How high the figure has risen on its flight; only this scene reads it, and it rewrites it from the start.
 static float FigureLift = 0;
@@ -31,7 +34,7 @@ void SceneEFrame()
         FigureZ = static_cast<float>((-27.8 * t) / 120);
         FigureLift = static_cast<float>((8.2 * t) / 120);
     }
-    glTranslated(FigureX, 0.75 + FigureLift, FigureZ - 8);
+    MoveToFigure(0.75 + FigureLift);
     glRotated(FigureHeading, 0, 1, 0);
     if (t < 120) {
         glRotated(static_cast<double>(-85 * t) / 120, 0, 0, 1);
@@ -54,9 +57,7 @@ void SceneEFrame()
         }
     } else if (!CueStarted) {
         CueStarted = true;
-        SendSoundCommand("close sound");
-        SendSoundCommand("open laute.wav alias sound");
-        SendSoundCommand("play sound");
+        RestartCue("open laute.wav alias sound");
     } else if (SceneTick > 180) {
         SendSoundCommand("close sound");
         CueStarted = false;

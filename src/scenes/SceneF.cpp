@@ -2,12 +2,16 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/Walk.h"
 #include "platform/Clock.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
 #include "scenes/Wheels.h"
+#include "world/Random.h"
+#include "world/World.h"
 
 static float VehiclePos;     // distance driven along the mound, 0 to 40
 static float PuffRiseA;      // each smoke ball's height above its funnel
@@ -118,6 +122,11 @@ static void PaceBackAndForth()
     } else if (FigureX > 10) {
         FigureHeading = 180;
     }
+}
+
+void SceneFStartValues()
+{
+    PlaceFigure(180, 0, 0);
 }
 
 void SceneFFrame()

@@ -1,9 +1,11 @@
 // SceneG.cpp -- a pale crescent with a yellow arm bounces in the dark above a lying, limbless figure.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/SoundCues.h"
 #include "platform/Sound.h"
 #include "scenes/NightScene.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 // The group falls from rest, bounces at 7.6 below its hanging height and rises again; each bounce says "g".
 static void Bounce()
@@ -15,9 +17,7 @@ static void Bounce()
     if (BounceDrop > 7.6) {
         BounceDrop = 7.6f;
         BounceSpeed = -1.8f;
-        SendSoundCommand("close sound");
-        SendSoundCommand("open lautg.wav alias sound");
-        SendSoundCommand("play sound");
+        RestartCue("open lautg.wav alias sound");
     }
 }
 

@@ -1,10 +1,14 @@
 // SceneH.cpp -- the figure runs at a red bar on two posts, somersaults over it and says "h" behind it.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/SoundCues.h"
+#include "framework/Walk.h"
 #include "platform/Sound.h"
 #include "scenes/LetterBars.h"
 #include "scenes/Scenes.h"
 #include "scenes/WalkEnd.h"
+#include "world/World.h"
 
 static void DrawPostOrBar(GLUquadric* quadric, double x, double z, double turn, double alongX, double alongZ,
                           double radius)
@@ -31,7 +35,7 @@ static void DrawHurdle()
 static void DrawJumpingFigure()
 {
     glPushMatrix();
-    glTranslated(FigureX, 0.75, FigureZ - 8.0);
+    MoveToFigure();
     const double z = FigureZ;
     if (z > -12 && z < -9.5) {
         glTranslated(0, (z + 9.5) * -8.0 / 3.0, 0);
@@ -42,13 +46,6 @@ static void DrawJumpingFigure()
     glRotated(FigureHeading, 0, 1, 0);
     DrawPlayerFigure(DrawFigureBody);
     glPopMatrix();
-}
-
-static void SayHAgain()
-{
-    SendSoundCommand("close sound");
-    SendSoundCommand("open lauth2.wav alias sound");
-    SendSoundCommand("play sound");
 }
 
 // Runs while no stop is counting; at the far end waits 11 frames and starts again from the front.
@@ -69,7 +66,7 @@ static void RunOrWaitAtEnd()
 static void StopBehindBar()
 {
     if (!SecondCueStarted) {
-        SayHAgain();
+        RestartCue("open lauth2.wav alias sound");
         SecondCueStarted = true;
         SceneTick = 1;
         FigureHeading = 180;
@@ -80,7 +77,7 @@ static void StopBehindBar()
         FigureHeading = 90;
         PassEnd();
     }
-    if (SceneTick % 12 == 2) SayHAgain();
+    if (SceneTick % 12 == 2) RestartCue("open lauth2.wav alias sound");
 }
 
 void SceneHFrame()

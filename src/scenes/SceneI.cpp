@@ -1,9 +1,12 @@
 // SceneI.cpp -- a red creature rises out of the floor and says "i" while the figure walks off at a slant.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/Walk.h"
 #include "platform/Sound.h"
 #include "scenes/LetterBars.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 static float RiseHeight;  // 0 at the start of every pass, up to 11; the head breaks the floor at 5
 
@@ -42,6 +45,11 @@ static void DrawCreature()
     DrawBodyPart(quadric, 0.65);
 
     EndBarProps(quadric);
+}
+
+void SceneIStartValues()
+{
+    PlaceFigure(114, 0, 0);
 }
 
 void SceneIFrame()

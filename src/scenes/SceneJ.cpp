@@ -1,9 +1,12 @@
 // SceneJ.cpp -- the figure winds up, says "j" and throws a spinning red hook that flies out in an arc and back.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/SoundCues.h"
 #include "platform/Sound.h"
 #include "scenes/LetterBars.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 static void DrawHookPiece(GLUquadric* quadric, double length)
 {
@@ -44,9 +47,7 @@ static void WindUp()
 {
     if (SceneTick == 5) {
         StepThrowingArm(11);
-        SendSoundCommand("close sound");
-        SendSoundCommand("open lautj.wav alias sound");
-        SendSoundCommand("play sound");
+        RestartCue("open lautj.wav alias sound");
     }
     if (SceneTick == 20) StepThrowingArm(1);
 }
@@ -66,6 +67,15 @@ static void Fly()
         SpinAngle = 0;
         PassEnd();
     }
+}
+
+void SceneJStartValues()
+{
+    PlaceFigure(180, -3.5f, -2);
+    SpinAngle = 170;
+    SceneTick = 100;
+    StepThrowingArm(11);
+    for (int i = 0; i < 5; i++) ArmRigStep(FigureArmB);
 }
 
 void SceneJFrame()

@@ -1,12 +1,14 @@
 // SceneK.cpp -- the letter K: a jointed prop walks beside the figure and folds into a K.
 #include <cmath>
 #include <numbers>
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/Walk.h"
 #include "platform/Sound.h"
 #include "scenes/FloorProps.h"
 #include "scenes/Scenes.h"
-#include "scenes/StandingPose.h"
+#include "world/World.h"
 
 static float WalkDistance;  // how far the figure has walked in this pass; the prop travels with it
 
@@ -115,13 +117,17 @@ static void AdvanceSceneK()
     HeadPhase = 0;
     CueStarted = false;
     WalkDistance = 0;
-    FigureX = -23.1f;
-    FigureZ = -3.1f;
+    SceneKStartValues();  // back to where the pass began
     ArmRigReset(FigureArmA, 1.1);
     ArmRigSetLengths(FigureArmA, 1.2, 1.0);
     ArmRigStep(FigureArmA);
     StandFigureLegs();
     PassEnd();
+}
+
+void SceneKStartValues()
+{
+    PlaceFigure(0, -23.1f, -3.1f);
 }
 
 void SceneKFrame()

@@ -1,10 +1,12 @@
 // SceneL.cpp -- the letter L: the figure walks left, back and left again to stand beside a red L.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/Walk.h"
 #include "platform/Sound.h"
 #include "scenes/FloorProps.h"
 #include "scenes/Scenes.h"
-#include "scenes/StandingPose.h"
+#include "world/World.h"
 
 static void DrawRoundedRod(GLUquadric* quadric, double length)
 {
@@ -64,13 +66,16 @@ static void AdvanceSceneL()
     } else if (SceneTick >= 170) {
         CueStarted = false;
         SendSoundCommand("close sound");
-        FigureHeading = 180;
-        FigureX = 0.9f;
-        FigureZ = -2.1f;
-        SceneTick = 0;
+        SceneLStartValues();  // back to where the pass began
         StandFigureLegs();
         PassEnd();
     }
+}
+
+void SceneLStartValues()
+{
+    PlaceFigure(180, 0.9f, -2.1f);
+    SceneTick = 0;
 }
 
 void SceneLFrame()

@@ -1,10 +1,11 @@
 // SceneM.cpp -- the letter M: a zigzag rises out of the rod field and a ball flies over to it.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
 #include "platform/Sound.h"
 #include "scenes/RodField.h"
 #include "scenes/Scenes.h"
-#include "scenes/StandingPose.h"
+#include "world/World.h"
 
 // Rises with SceneValueF and sinks with SceneValueD along the field's upward axis.
 static void DrawZigzag(GLUquadric* quadric)

@@ -1,10 +1,11 @@
 // SceneN.cpp -- the letter N: the ball flies over the rod field, then a green rod grows out of an angle.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
 #include "platform/Sound.h"
 #include "scenes/RodField.h"
 #include "scenes/Scenes.h"
-#include "scenes/StandingPose.h"
+#include "world/World.h"
 
 static float DropOffset;  // 1.5 while the angle has dropped, in the second half of the ball's flight
 static float RodLength;   // the green rod, 0 to 4

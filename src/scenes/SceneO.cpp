@@ -1,15 +1,17 @@
 // SceneO.cpp -- the letter O: two somersaults in place before a red ball whose mouth opens.
 #include <cmath>
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
 #include "platform/Sound.h"
 #include "scenes/MouthBall.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 static void DrawSomersaultingFigure()
 {
     glPushMatrix();
-    glTranslated(FigureX, 0.75, FigureZ - 8);
+    MoveToFigure();
     // Up by one unit per 45 degrees to the top of the first turn, then down again.
     glTranslated(0, (360 - std::fabs(360.0 - SceneValueB)) / 45.0, 0);
     glRotated(FigureHeading, 0, 1, 0);
@@ -44,6 +46,12 @@ static void AdvanceSceneO()
         return;
     }
     if (CloseMouthAndFinish()) PassEnd();
+}
+
+void SceneOStartValues()
+{
+    PlaceFigure(180, -3.1f, -2.1f);
+    SceneTick = 0;
 }
 
 void SceneOFrame()

@@ -1,13 +1,15 @@
 // SceneP.cpp -- the letter P: a big-headed second figure turns round and lowers its head beside the figure.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 static void DrawSecondFigure()
 {
     glPushMatrix();
-    glTranslated(FigureX + 5.0, 0.75, FigureZ - 8.0);
+    MoveToFigure(0.75, 5.0);
     // Faces away at SceneTick 0 and comes round 18 degrees a frame.
     glRotated(FigureHeading + (10 - SceneTick) / 10.0 * 180, 0, 1, 0);
     glRotated(10, 0, 0, 1);
@@ -15,7 +17,7 @@ static void DrawSecondFigure()
     glPopMatrix();
 }
 
-static void UpdateSceneP()
+static void AdvanceSceneP()
 {
     // The shared counters keep what other scenes left: a finished phase is skipped in the first pass.
     if (SceneCounterB < 30) {
@@ -50,11 +52,16 @@ static void UpdateSceneP()
     PassEnd();
 }
 
+void ScenePStartValues()
+{
+    PlaceFigure(0, -10, 0);
+}
+
 void ScenePFrame()
 {
     BeginSceneFrame();
     DrawFigure();
     DrawSecondFigure();
     EndSceneFrame();
-    UpdateSceneP();
+    AdvanceSceneP();
 }

@@ -1,9 +1,13 @@
 // SceneQ.cpp -- the letter Q: a green frog ball shoots out its tongue as the figure walks past it.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/SoundCues.h"
+#include "framework/Walk.h"
 #include "platform/Sound.h"
 #include "scenes/MouthBall.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 static void DrawFrogBall()
 {
@@ -34,7 +38,7 @@ static void WalkAlong()
     StepFigureLimbs();
 }
 
-static void UpdateSceneQ()
+static void AdvanceSceneQ()
 {
     // HeadPhase keeps what another scene left, so the first wait can be shorter or none.
     HeadPhase++;
@@ -56,9 +60,7 @@ static void UpdateSceneQ()
         if (SceneValueC < 0.3) {
             SceneValueC = static_cast<float>(SceneValueC + 0.1);
             if (!CueStarted) {
-                SendSoundCommand("close sound");
-                SendSoundCommand("open lautq.wav alias sound");
-                SendSoundCommand("play sound");
+                RestartCue("open lautq.wav alias sound");
                 CueStarted = true;
             }
         }
@@ -70,11 +72,16 @@ static void UpdateSceneQ()
     PassEnd();
 }
 
+void SceneQStartValues()
+{
+    PlaceFigure(180, 4, 0);
+}
+
 void SceneQFrame()
 {
     BeginSceneFrame();
     DrawFrogBall();
     DrawFigure();
     EndSceneFrame();
-    UpdateSceneQ();
+    AdvanceSceneQ();
 }

@@ -1,8 +1,11 @@
 // SceneR.cpp -- the letter R: the big-headed figure lowers its head, and its arms stretch with every R.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/SoundCues.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 static int32_t RepeatWait = 0;   // frames since the R last started
 static int32_t ClosingWait = 0;  // frames of the wait after the last R
@@ -23,20 +26,13 @@ static void DrawStretchingFigure()
         ArmRigStep(CompanionArmB);
     }
     glPushMatrix();
-    glTranslated(FigureX, 0.75, FigureZ - 8.0);
+    MoveToFigure();
     glRotated(10, 0, 0, 1);  // leaning, and never turned by the heading
     DrawCompanionFigure();
     glPopMatrix();
 }
 
-static void StartSound(const char* openCommand)
-{
-    SendSoundCommand("close sound");
-    SendSoundCommand(openCommand);
-    SendSoundCommand("play sound");
-}
-
-static void UpdateSceneR()
+static void AdvanceSceneR()
 {
     // The shared counters keep what other scenes left: a finished phase is skipped.
     if (SceneCounterB < 30) {
@@ -53,14 +49,14 @@ static void UpdateSceneR()
     }
     if (SceneCounterA < 20) {
         SceneCounterA++;
-        if (SceneCounterA == 1) StartSound("open stuetze.wav alias sound");
+        if (SceneCounterA == 1) RestartCue("open stuetze.wav alias sound");
         return;
     }
     if (SceneTick < 40) {
         RepeatWait++;
         if (RepeatWait == 20) {
             RepeatWait = 0;
-            StartSound("open lautr.wav alias sound");
+            RestartCue("open lautr.wav alias sound");
             SceneTick += 4;
         }
         return;
@@ -77,10 +73,15 @@ static void UpdateSceneR()
     PassEnd();
 }
 
+void SceneRStartValues()
+{
+    PlaceFigure(0, -10, 0);
+}
+
 void SceneRFrame()
 {
     BeginSceneFrame();
     DrawStretchingFigure();
     EndSceneFrame();
-    UpdateSceneR();
+    AdvanceSceneR();
 }

@@ -1,8 +1,12 @@
 // SceneS.cpp -- the letter S: a jittering red S chain crawls past behind the figure, which turns to watch it.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/SoundCues.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
+#include "world/Random.h"
+#include "world/World.h"
 
 static float CrawlOffset = 0;  // how far the chain has crawled; back to 0 at every pass end
 
@@ -62,19 +66,7 @@ static void TurnFigure(double by)
     LegRigStep(FigureLegB);
 }
 
-static void RestartLetterSound()
-{
-    SendSoundCommand("close sound");
-    SendSoundCommand("open lauts.wav alias sound");
-    SendSoundCommand("play sound");
-}
-
-static void RestartLetterSoundWhileCrawling()
-{
-    if (CrawlOffset < 35) RestartLetterSound();
-}
-
-static void UpdateSceneS()
+static void AdvanceSceneS()
 {
     if (SceneTick < 50) {
         // "sound1" is not closed first: only the pass end closes it.
@@ -102,12 +94,17 @@ static void UpdateSceneS()
         if (FigureHeading < 90) TurnFigure(10);
     }
     if (!CueStarted) {
-        RestartLetterSound();
+        RestartCue("open lauts.wav alias sound");
         CueStarted = true;
     }
-    // The recording is started again whenever its mode changes; the watch compares with the last
-    // reply of any watching scene, so the first watch of a run always restarts it.
-    WatchSoundMode(RestartLetterSoundWhileCrawling);
+    // The recording is started again whenever its mode changes while the chain is short of 35; the watch
+    // compares with the last reply of any watching scene, so the first watch of a run always restarts it.
+    WatchSoundMode(CrawlOffset < 35 ? "open lauts.wav alias sound" : nullptr);
+}
+
+void SceneSStartValues()
+{
+    PlaceFigure(-90, -10, 0);
 }
 
 void SceneSFrame()
@@ -116,5 +113,5 @@ void SceneSFrame()
     DrawSChain();
     DrawFigure();
     EndSceneFrame();
-    UpdateSceneS();
+    AdvanceSceneS();
 }

@@ -1,9 +1,12 @@
 // SceneT.cpp -- the letter T: the figure spreads rod arms, tips its head and jumps spinning, a T at each landing.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/SoundCues.h"
 #include "platform/Sound.h"
 #include "scenes/Scenes.h"
 #include "scenes/SwungArms.h"
+#include "world/World.h"
 
 // Straight rods, rebuilt from a reset every frame so they never swing; they grow with HeadPhase.
 static void RebuildRodArms()
@@ -24,12 +27,12 @@ static void RebuildRodArms()
 static void DrawJumpingFigure()
 {
     // Lower as BounceDrop grows, and a full turn for every 7.5 of it.
-    glTranslated(FigureX, 5.75 - BounceDrop / 1.5, FigureZ - 8.0);
+    MoveToFigure(5.75 - BounceDrop / 1.5);
     glRotated(BounceDrop * 360.0 / 7.5 + FigureHeading, 0, 1, 0);
     DrawPlayerFigureWithArmsSwungOut(DrawFigureBodyVariant);
 }
 
-static void UpdateSceneT()
+static void AdvanceSceneT()
 {
     // Never lowered here: the next scene that reads HeadPhase finds 10.
     if (HeadPhase < 10) HeadPhase++;
@@ -41,9 +44,7 @@ static void UpdateSceneT()
             BounceDrop = 7.6f;
             // The first contact after entry is silent; each landing after a jump counts a pass.
             if (SceneCounterB == 0 && CueStarted) {
-                SendSoundCommand("close sound");
-                SendSoundCommand("open lautt.wav alias sound");
-                SendSoundCommand("play sound");
+                RestartCue("open lautt.wav alias sound");
                 PassEnd();
             }
             // Also after the hand-back, so the menu's click does not follow this scene.
@@ -58,6 +59,12 @@ static void UpdateSceneT()
     if (SceneTick > 200) SceneTick = 0;
 }
 
+void SceneTStartValues()
+{
+    PlaceFigure(-90, -10, 0);
+    BounceDrop = 7.5f;
+}
+
 void SceneTFrame()
 {
     BeginSceneFrame();
@@ -66,5 +73,5 @@ void SceneTFrame()
     DrawJumpingFigure();
     glPopMatrix();
     EndSceneFrame();
-    UpdateSceneT();
+    AdvanceSceneT();
 }

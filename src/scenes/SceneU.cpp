@@ -1,10 +1,14 @@
 // SceneU.cpp -- the U with its flower and blue balls drops beside the walking figure and rolls away.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/Walk.h"
 #include "platform/Sound.h"
 #include "scenes/LetterBars.h"
 #include "scenes/Scenes.h"
 #include "scenes/SwungArms.h"
+#include "world/Random.h"
+#include "world/World.h"
 
 static float DropSpeed;  // the U's fall speed; keeps growing after the fall, read only while it falls
 static float DropDepth;  // how far the U has fallen
@@ -99,13 +103,13 @@ static void DrawRollingU(GLUquadric* quadric)
 static void DrawFigureWithSwungArms()
 {
     glPushMatrix();
-    glTranslated(FigureX, 0.75, FigureZ - 8);
+    MoveToFigure();
     glRotated(FigureHeading + 360.0, 0, 1, 0);
     DrawPlayerFigureWithArmsSwungOut(DrawFigureBody);
     glPopMatrix();
 }
 
-static void UpdateSceneU()
+static void AdvanceSceneU()
 {
     if (FigureX < -16) {
         WalkStep();
@@ -138,6 +142,12 @@ static void UpdateSceneU()
     }
 }
 
+void SceneUStartValues()
+{
+    PlaceFigure(0, -25, 0);
+    ArmRigStep(FigureArmA);
+}
+
 void SceneUFrame()
 {
     BeginSceneFrame();
@@ -146,5 +156,5 @@ void SceneUFrame()
     EndBarProps(quadric);
     DrawFigureWithSwungArms();
     EndSceneFrame();
-    UpdateSceneU();
+    AdvanceSceneU();
 }

@@ -1,9 +1,13 @@
 // SceneVW.cpp -- the V tips over, and a second V carried in beside it makes the W (both letters).
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/SoundCues.h"
+#include "framework/Walk.h"
 #include "platform/Sound.h"
 #include "scenes/LetterBars.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 static float TipSpeed;       // how fast the first V tips over
 static bool TipDone;         // the first V has reached 60 degrees
@@ -59,7 +63,7 @@ static void EndVWPass()
 }
 
 // Each step of the story either ends the frame's update or lets the next one run.
-static void UpdateSceneVW()
+static void AdvanceSceneVW()
 {
     HeadPhase++;
     if (HeadPhase <= 10) return;
@@ -109,13 +113,17 @@ static void UpdateSceneVW()
     }
     if (!WCueStarted) {
         WCueStarted = true;
-        SendSoundCommand("close sound");
-        SendSoundCommand("open lautw.wav alias sound");
-        SendSoundCommand("play sound");
+        RestartCue("open lautw.wav alias sound");
         return;
     }
     SceneTick += 2;
     if (SceneTick > 80) EndVWPass();
+}
+
+void SceneVWStartValues()
+{
+    PlaceFigure(0, -10, 0);
+    ArmRigStep(FigureArmA);
 }
 
 void SceneVWFrame()
@@ -124,5 +132,5 @@ void SceneVWFrame()
     DrawLetters();
     DrawFigureAtHeight(0.75);
     EndSceneFrame();
-    UpdateSceneVW();
+    AdvanceSceneVW();
 }

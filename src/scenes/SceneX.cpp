@@ -1,9 +1,13 @@
 // SceneX.cpp -- a walker whose legs close into an X comes in; the figure runs away from it.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/SoundCues.h"
+#include "framework/Walk.h"
 #include "platform/Sound.h"
 #include "scenes/LetterBars.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 static float StridePhase;   // 0, 2, 4, 6, 8: the legs are closed from 5 on
 static float WalkerTravel;  // the walker's centre is at x = WalkerTravel - 22
@@ -121,11 +125,6 @@ static void DrawWalker()
     EndBarProps(quadric);
 }
 
-static void RestartLetterSound()
-{
-    RestartLetterRecording("open lautx.wav alias sound");
-}
-
 static void EndXPass()
 {
     CueStarted = false;
@@ -150,7 +149,7 @@ static void RunStep()
     }
 }
 
-static void UpdateSceneX()
+static void AdvanceSceneX()
 {
     StridePhase = static_cast<float>(StridePhase + 2.0);
     if (StridePhase >= 10) StridePhase = 0;
@@ -165,12 +164,10 @@ static void UpdateSceneX()
             SendSoundCommand("play sound");
             CueStarted = true;
         }
-        WatchSoundMode(RestartLetterSound);
+        WatchSoundMode("open lautx.wav alias sound", true);
     } else {
         if (!SoundLatch) {
-            SendSoundCommand("close sound");
-            SendSoundCommand("open schnell.wav alias sound");
-            SendSoundCommand("play sound");
+            RestartCue("open schnell.wav alias sound");
             SoundLatch = true;
         }
         HeadPhase++;
@@ -190,11 +187,16 @@ static void UpdateSceneX()
     }
 }
 
+void SceneXStartValues()
+{
+    PlaceFigure(180, 0, 0);
+}
+
 void SceneXFrame()
 {
     BeginSceneFrame();
     DrawWalker();
     DrawFigureAtHeight(0.75);
     EndSceneFrame();
-    UpdateSceneX();
+    AdvanceSceneX();
 }

@@ -1,9 +1,12 @@
 // SceneY.cpp -- a Y glides in along the ground, ever faster, and the figure jumps over it.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/SoundCues.h"
 #include "platform/Sound.h"
 #include "scenes/LetterBars.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 static float GlideTravel;  // the upper left end of the Y's V is at x = GlideTravel - 23
 
@@ -26,12 +29,7 @@ static void DrawGlidingY()
     EndBarProps(quadric);
 }
 
-static void RestartLetterSound()
-{
-    RestartLetterRecording("open lauty.wav alias sound");
-}
-
-static void UpdateSceneY()
+static void AdvanceSceneY()
 {
     if (GlideTravel >= 26) {
         GlideTravel = 0;
@@ -47,7 +45,7 @@ static void UpdateSceneY()
             SendSoundCommand("play sound");
             CueStarted = true;
         }
-        WatchSoundMode(RestartLetterSound);
+        WatchSoundMode("open lauty.wav alias sound", true);
     }
 
     BounceDrop = static_cast<float>(BounceDrop + BounceSpeed);
@@ -59,11 +57,17 @@ static void UpdateSceneY()
     }
 }
 
+void SceneYStartValues()
+{
+    PlaceFigure(180, 0, 0);
+    BounceDrop = 7.6f;
+}
+
 void SceneYFrame()
 {
     BeginSceneFrame();
     DrawGlidingY();
     DrawFigureAtHeight(0.75 - BounceDrop + 7.6);
     EndSceneFrame();
-    UpdateSceneY();
+    AdvanceSceneY();
 }

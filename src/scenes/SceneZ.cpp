@@ -1,9 +1,12 @@
 // SceneZ.cpp -- a tilted Z opens until it stands as a proper Z, holds, and closes again.
-#include "framework/Frame.h"
-#include "framework/World.h"
+#include "figures/FigurePose.h"
+#include "framework/PassEnd.h"
+#include "framework/SceneFrame.h"
+#include "framework/SoundCues.h"
 #include "platform/Sound.h"
 #include "scenes/LetterBars.h"
 #include "scenes/Scenes.h"
+#include "world/World.h"
 
 // Three small dark balls along a bar, leaving the matrix where it was.
 static void DrawThreeDots(GLUquadric* quadric)
@@ -71,7 +74,7 @@ static void EndZPass()
 }
 
 // Each step either ends the frame's update or lets the next one run.
-static void UpdateSceneZ()
+static void AdvanceSceneZ()
 {
     SceneTick++;
     if (SceneTick == 7 && !CueStarted) {
@@ -88,9 +91,7 @@ static void UpdateSceneZ()
         return;
     }
     if (!SoundLatch) {
-        SendSoundCommand("close sound");
-        SendSoundCommand("open lautz2.wav alias sound");
-        SendSoundCommand("play sound");
+        RestartCue("open lautz2.wav alias sound");
         SoundLatch = true;
     }
     HeadPhase++;  // here it counts the frames the open Z is held
@@ -105,11 +106,17 @@ static void UpdateSceneZ()
     EndZPass();
 }
 
+void SceneZStartValues()
+{
+    PlaceFigure(180, 0, 0);
+    TiltAngle = 10;
+}
+
 void SceneZFrame()
 {
     BeginSceneFrame();
     DrawTiltingZ();
     DrawFigureAtHeight(0.75);
     EndSceneFrame();
-    UpdateSceneZ();
+    AdvanceSceneZ();
 }

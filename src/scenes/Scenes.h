@@ -1,28 +1,49 @@
-// Scenes.h -- one frame function per letter scene; each draws a frame and advances its story.
+// Scenes.h -- each letter scene's two entries: its start values, which scene set-up gives it after the
+// standing pose (A, E, G, H, M and N keep the pose as it is), and its frame, which draws a frame and then
+// advances the scene's story.
 #pragma once
 
 void SceneAFrame();
+void SceneBStartValues();
 void SceneBFrame();
+void SceneCStartValues();
 void SceneCFrame();
+void SceneDStartValues();
 void SceneDFrame();
 void SceneEFrame();
+void SceneFStartValues();
 void SceneFFrame();
 void SceneGFrame();
 void SceneHFrame();
+void SceneIStartValues();
 void SceneIFrame();
+void SceneJStartValues();
 void SceneJFrame();
+void SceneKStartValues();
 void SceneKFrame();
+void SceneLStartValues();
 void SceneLFrame();
 void SceneMFrame();
 void SceneNFrame();
+void SceneOStartValues();
 void SceneOFrame();
+void ScenePStartValues();
 void ScenePFrame();
+void SceneQStartValues();
 void SceneQFrame();
+void SceneRStartValues();
 void SceneRFrame();
+void SceneSStartValues();
 void SceneSFrame();
+void SceneTStartValues();
 void SceneTFrame();
+void SceneUStartValues();
 void SceneUFrame();
+void SceneVWStartValues();
 void SceneVWFrame();
+void SceneXStartValues();
 void SceneXFrame();
+void SceneYStartValues();
 void SceneYFrame();
+void SceneZStartValues();
 void SceneZFrame();

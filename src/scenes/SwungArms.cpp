@@ -1,6 +1,6 @@
 // SwungArms.cpp -- the player figure with its arms swung out sideways by HeadPhase (scenes T and U).
 #include "scenes/SwungArms.h"
-#include "framework/World.h"
+#include "world/World.h"
 
 void DrawPlayerFigureWithArmsSwungOut(BodyModel body)
 {

@@ -1,7 +1,7 @@
 // WalkEnd.cpp -- the pause after a walk that scenes A and H share (they share its counter, too).
-#include "scenes/WalkEnd.h"
-#include "framework/World.h"
 #include "platform/Sound.h"
+#include "scenes/WalkEnd.h"
+#include "world/World.h"
 
 bool WaitAfterWalk()
 {

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <string>
 #include "FaultHarness.h"
-#include "framework/World.h"
+#include "world/World.h"
 #include "platform/WindowSdl.h"
 
 constexpr long FrameLimit = 20000;

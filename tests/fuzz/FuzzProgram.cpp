@@ -1,4 +1,5 @@
-// FuzzProgram.cpp -- the scratch directory, the throwing message box and the stand-in clock of the fuzz targets.
+// FuzzProgram.cpp -- the scratch directory, the throwing message box and the stand-in clock and presentation of
+// the fuzz targets.
 #include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
@@ -40,6 +41,16 @@ void FuzzFailure(const std::string& what)
 void ShowMessageBox(const char* text, const char* caption)
 {
     throw ProgramStopped{text, caption};
+}
+
+// Set-up presents nothing; the scenes' frames, linked in through the scene table, would.
+void PresentFrame(DeviceHandle)
+{
+}
+
+bool PresentedFrameStays(DeviceHandle)
+{
+    return true;
 }
 
 uint32_t TickCount()

@@ -2,8 +2,8 @@
 // OpenDib must hand back a record whose pixel buffer holds every row it claims; scene set-up must end with
 // the 760 x 550, 24-bit background the frames draw from, whatever the file held.
 #include "FuzzProgram.h"
-#include "framework/Framework.h"
-#include "framework/World.h"
+#include "framework/SceneSetup.h"
+#include "world/World.h"
 #include "platform/Image.h"
 
 static void CheckRecord(const ImageRecord& record, const char* fileName)

@@ -3,8 +3,8 @@
 // set-up with the error box that names the file and says it is too short.
 #include <cstring>
 #include "FuzzProgram.h"
-#include "framework/Framework.h"
-#include "framework/World.h"
+#include "framework/SceneSetup.h"
+#include "world/World.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     WriteScratchFile("texstone1.raw", data, size);
     std::memset(StoneTexture, 0xA5, sizeof StoneTexture);
-    CurrentScene = static_cast<int32_t>(size % 25);  // any letter scene: they read the texture alike
+    CurrentScene = static_cast<int32_t>(size % LetterSceneCount);  // any letter scene: they read the texture alike
     bool stopped = false;
     try {
         SceneSetup();

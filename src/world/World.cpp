@@ -1,5 +1,5 @@
 // World.cpp -- the one definition of every world-state variable.
-#include "framework/World.h"
+#include "world/World.h"
 
 WindowHandle MainWindow;
 DeviceHandle DeviceContext;

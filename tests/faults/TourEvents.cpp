@@ -1,6 +1,6 @@
-// TourMain.cpp -- quillora-tour: the whole program on quillora-trace's virtual clock, window and playback,
-// visiting letters of the menu again and again: first in the order given (A to Z by default), then in
-// shuffled orders of the same letters. It is the long run of tools/long-runs and the route of the fault tests.
+// TourEvents.cpp -- quillora-tour: the program's own entry and loop on quillora-trace's virtual clock, window and
+// playback, with this file in the place of the window's messages: it visits letters of the menu again and
+// again, first in the order given (A to Z by default), then in shuffled orders of the same letters. It is the long run of tools/long-runs and the route of the fault tests.
 //
 //   quillora-tour [--data DIR] [--frames N] [--rounds R] [--letters ABC] [--start-tick T] [--report FILE]
 //
@@ -23,9 +23,7 @@
 #include <cstring>
 #include <string>
 #include <unistd.h>
-#include "app/App.h"
-#include "framework/Framework.h"
-#include "framework/World.h"
+#include "world/World.h"
 #include "Trace.h"
 
 // Present only in a sanitizer build; its allocator does not answer mallinfo2.
@@ -47,6 +45,22 @@ constexpr long LongestVisit = 5000;         // no scene runs anywhere near this 
 // The letters' cell centres in client coordinates (the window procedure's grid).
 static const int ColumnX[] = {80, 178, 275, 373, 480, 590};
 static const int RowY[] = {58, 170, 275, 379, 480};
+
+// The run's options.
+static long Frames = 100000;
+static long Rounds = 0;
+static std::string Letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+static uint32_t StartTick = 0;
+static std::FILE* Report = stderr;
+
+// Where the tour stands.
+static int Round = 1;
+static std::string Order;       // this round's letters
+static size_t Visit = 0;        // index into Order of the letter being visited
+static long MenuFrames = 0;     // menu frames drawn since the menu came back
+static long VisitStarted = 0;   // the frame of the last click
+static long Visits = 0;
+static long Drawn = 0;
 
 [[noreturn]] static void Fail(const std::string& text, int code)
 {
@@ -92,15 +106,11 @@ static uint32_t CellPosition(char letter)
     return static_cast<uint32_t>(ColumnX[cell % 6]) | static_cast<uint32_t>(RowY[cell / 6]) << 16;
 }
 
-int main(int argc, char** argv)
+void StartPlatform(int argc, char** argv)
 {
     std::string dataDirectory;
     std::string reportFile;
-    long frames = 100000;
-    long rounds = 0;
-    std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     bool startTickGiven = false;
-    uint32_t startTick = 0;
     for (int i = 1; i < argc; i++) {
         const std::string option = argv[i];
         if (i + 1 >= argc) Fail("unknown option or missing value: \"" + option + "\"", 2);
@@ -114,86 +124,85 @@ int main(int argc, char** argv)
             const long long number = std::strtoll(value.c_str(), &end, 10);
             if (value.empty() || *end != '\0' || number < (option == "--start-tick" ? 0 : 1) || number > 4294967295LL)
                 Fail(option + " wants a whole number, not \"" + value + "\"", 2);
-            if (option == "--frames") frames = static_cast<long>(number);
-            if (option == "--rounds") rounds = static_cast<long>(number);
+            if (option == "--frames") Frames = static_cast<long>(number);
+            if (option == "--rounds") Rounds = static_cast<long>(number);
             if (option == "--start-tick") {
-                startTick = static_cast<uint32_t>(number);
+                StartTick = static_cast<uint32_t>(number);
                 startTickGiven = true;
             }
         } else if (option == "--letters") {
             if (value.empty() || value.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") != std::string::npos)
                 Fail("--letters wants capital letters, not \"" + value + "\"", 2);
-            letters = value;
+            Letters = value;
         } else {
             Fail("unknown option \"" + option + "\"", 2);
         }
     }
     if (!dataDirectory.empty() && chdir(dataDirectory.c_str()) != 0)
         Fail("cannot change to the data directory \"" + dataDirectory + "\"", 2);
-    std::FILE* report = reportFile.empty() ? stderr : std::fopen(reportFile.c_str(), "w");
-    if (report == nullptr) Fail("cannot write the report \"" + reportFile + "\"", 2);
+    if (!reportFile.empty()) Report = std::fopen(reportFile.c_str(), "w");
+    if (Report == nullptr) Fail("cannot write the report \"" + reportFile + "\"", 2);
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
 
     // Half-way through, the tick count passes 2^32 and starts again from 0.
-    if (!startTickGiven) startTick = 0u - FrameMilliseconds * static_cast<uint32_t>(frames / 2);
-    TraceTick = startTick;
-    if (!StartProgram()) Fail(PlatformErrorText(), 1);
-    if (MessageWaiting()) {
-        WindowMessage message;
-        if (!TakeMessage(&message)) Fail("the program could not set up OpenGL", 1);
-    }
-
-    int round = 1;
-    std::string order = NextOrder(letters, round);
-    size_t visit = 0;       // index into order of the letter being visited
-    long menuFrames = 0;    // menu frames drawn since the menu came back
-    long visitStarted = 0;  // the frame of the last click
-    long visits = 0;
-    long drawn = 0;
+    if (!startTickGiven) StartTick = 0u - FrameMilliseconds * static_cast<uint32_t>(Frames / 2);
+    TraceTick = StartTick;
+    TraceFrame = 0;  // start-up
+    Order = NextOrder(Letters, Round);
     std::signal(SIGTERM, RequestStop);
     std::signal(SIGINT, RequestStop);
-    for (long frame = 1; frame <= frames && StopRequested == 0; frame++) {
-        TraceTick = startTick + FrameMilliseconds * static_cast<uint32_t>(frame - 1);
-        TraceFrame = static_cast<int>(frame);
-        if (CurrentScene == MenuScene && menuFrames == MenuFramesBeforeMove && visits > 0) {
-            std::fprintf(report, "visit %c frames %ld heap %zu rss_kb %ld\n", order[visit - 1], frame - 1, HeapInUse(),
-                         ResidentKilobytes());
-            std::fflush(report);
-        }
-        if (CurrentScene == MenuScene && menuFrames == MenuFramesBeforeMove && visit == order.size()) {
-            // Every letter of the round has been visited and the menu is back: the round is done.
-            std::fprintf(report, "round %d order %s frames %ld heap %zu rss_kb %ld\n", round, order.c_str(), frame - 1,
-                         HeapInUse(), ResidentKilobytes());
-            std::fflush(report);
-            if (rounds > 0 && round >= rounds) break;
-            order = NextOrder(letters, ++round);
-            visit = 0;
-        }
-        if (CurrentScene == MenuScene) {
-            // Between a round's last visit and the rollover above, visit is past the end: nothing to point at.
-            if (menuFrames == MenuFramesBeforeMove)
-                DispatchWindowMessage({MainWindow, MessageMouseMove, 0, CellPosition(order[visit])});
-            if (menuFrames == MenuFramesBeforeClick) {
-                DispatchWindowMessage({MainWindow, MessageLeftButtonDown, 0, CellPosition(order[visit])});
-                visitStarted = frame;
-                visits++;
-                visit++;
-                menuFrames = 0;
-            }
-        } else if (frame - visitStarted > LongestVisit) {
-            Fail("scene " + std::to_string(CurrentScene) + " has not handed back to the menu after " +
-                     std::to_string(LongestVisit) + " frames",
-                 1);
-        }
-        RenderFrame();
-        std::printf("{\"frame\":%ld,\"tick\":%u,\"scene\":%d,\"passes\":%d,\"x\":%.9g,\"z\":%.9g,\"heading\":%.9g}\n",
-                    frame, TraceTick, CurrentScene, SceneEndCount, static_cast<double>(FigureX),
-                    static_cast<double>(FigureZ), static_cast<double>(FigureHeading));
-        drawn = frame;
-        if (CurrentScene == MenuScene) menuFrames++;
-    }
-    std::fprintf(report, "end frames %ld visits %ld heap %zu rss_kb %ld\n", drawn, visits, HeapInUse(),
+}
+
+[[noreturn]] static void EndTour()
+{
+    std::fprintf(Report, "end frames %ld visits %ld heap %zu rss_kb %ld\n", Drawn, Visits, HeapInUse(),
                  ResidentKilobytes());
     std::fflush(stdout);
-    return 0;
+    std::exit(0);
+}
+
+// Before the next frame: the clock at its tick, the reports due, and the move or click the tour makes.
+void PrepareReplayFrame()
+{
+    const long frame = TraceFrame + 1L;
+    if (frame > Frames || StopRequested != 0) EndTour();
+    TraceTick = StartTick + FrameMilliseconds * static_cast<uint32_t>(frame - 1);
+    TraceFrame = static_cast<int>(frame);
+    if (CurrentScene == MenuScene && MenuFrames == MenuFramesBeforeMove && Visits > 0) {
+        std::fprintf(Report, "visit %c frames %ld heap %zu rss_kb %ld\n", Order[Visit - 1], frame - 1, HeapInUse(),
+                     ResidentKilobytes());
+        std::fflush(Report);
+    }
+    if (CurrentScene == MenuScene && MenuFrames == MenuFramesBeforeMove && Visit == Order.size()) {
+        // Every letter of the round has been visited and the menu is back: the round is done.
+        std::fprintf(Report, "round %d order %s frames %ld heap %zu rss_kb %ld\n", Round, Order.c_str(), frame - 1,
+                     HeapInUse(), ResidentKilobytes());
+        std::fflush(Report);
+        if (Rounds > 0 && Round >= Rounds) EndTour();
+        Order = NextOrder(Letters, ++Round);
+        Visit = 0;
+    }
+    if (CurrentScene == MenuScene) {
+        // Between a round's last visit and the rollover above, Visit is past the end: nothing to point at.
+        if (MenuFrames == MenuFramesBeforeMove) QueueReplayMessage(MessageMouseMove, CellPosition(Order[Visit]));
+        if (MenuFrames == MenuFramesBeforeClick) {
+            QueueReplayMessage(MessageLeftButtonDown, CellPosition(Order[Visit]));
+            VisitStarted = frame;
+            Visits++;
+            Visit++;
+            MenuFrames = 0;
+        }
+    } else if (frame - VisitStarted > LongestVisit) {
+        Fail("scene " + std::to_string(CurrentScene) + " has not handed back to the menu after " +
+                 std::to_string(LongestVisit) + " frames",
+             1);
+    }
+}
+
+// After frame TraceFrame has been drawn and updated.
+void FinishReplayFrame()
+{
+    PrintFrameLine(nullptr);
+    Drawn = TraceFrame;
+    if (CurrentScene == MenuScene) MenuFrames++;
 }

@@ -1,12 +1,21 @@
-// World.h -- the world state: every variable the shell, framework, figures and scenes share.
+// World.h -- the world state: every variable the shell, framework, figures and scenes share, and the
+// scenes' names.
 // One thread touches them all. Zero at program start unless an initial value is given.
 #pragma once
 #include <cstdint>
-#include "figures/Rigs.h"
 #include "platform/Image.h"
 #include "platform/Window.h"
+#include "world/RigRecords.h"
 
-constexpr int MenuScene = 25;
+// The scenes by name: the letter scenes A to Z (V and W share one) and the menu, in the order of the
+// menu's cells.
+enum SceneIndex : int32_t {
+    SceneA, SceneB, SceneC, SceneD, SceneE, SceneF, SceneG, SceneH, SceneI, SceneJ, SceneK, SceneL, SceneM,
+    SceneN, SceneO, SceneP, SceneQ, SceneR, SceneS, SceneT, SceneU, SceneVW, SceneX, SceneY, SceneZ,
+    MenuScene,
+    SceneCount  // the letter scenes and the menu
+};
+constexpr int LetterSceneCount = MenuScene;
 constexpr int StoneTextureBytes = 64 * 64 * 3;
 constexpr int ModeReplyBytes = 256;
 
@@ -14,7 +23,7 @@ constexpr int ModeReplyBytes = 256;
 extern WindowHandle MainWindow;       // set once the window exists
 extern DeviceHandle DeviceContext;    // taken at window creation, released at close
 extern RenderHandle RenderContext;    // made current at window creation, deleted at close
-extern int32_t CurrentScene;          // 0 to 24 the letter scenes, 25 the menu; starts at 25
+extern int32_t CurrentScene;          // a SceneIndex: SceneA to SceneZ, or MenuScene, where it starts
 extern int32_t SceneEndCount;         // passes done in the active scene; SceneSetup sets 0
 extern int32_t SceneTick;             // the active scene's step counter; a menu click sets 0, J/L/O's set-up too
 extern bool CueStarted;               // the scene's (or menu's) first cue is under way; a menu click clears it

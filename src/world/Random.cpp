@@ -1,7 +1,7 @@
 // Random.cpp -- the program's one random sequence: a 32-bit linear congruential generator that starts
 // from 0 in every run, so every run draws the same numbers.
 #include <cstdint>
-#include "framework/Frame.h"
+#include "world/Random.h"
 
 static uint32_t RandomSeed = 0;
 

@@ -1,0 +1,50 @@
+// ReplayMessages.cpp -- the window's messages in a replay (quillora-trace, quillora-tour): the program's loop
+// asks for messages between frames, so that is where a replay finishes the frame just drawn, prepares the next
+// one, and hands over the messages it scripted for it. Waiting takes no time: the clock already reads the
+// next frame's tick.
+#include <chrono>
+#include <deque>
+#include "platform/WindowSdl.h"
+#include "Trace.h"
+
+static std::deque<WindowMessage> DueMessages;  // the next frame's scripted messages not yet taken
+static bool FrameUnderWay;                     // the loop was told no message waits, so it draws TraceFrame
+static std::chrono::steady_clock::time_point FrameStarted;
+
+void QueueReplayMessage(MessageKind kind, uint32_t second)
+{
+    DueMessages.push_back({nullptr, kind, 0, second});
+}
+
+double ReplayFrameMilliseconds()
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - FrameStarted).count();
+}
+
+bool MessageWaiting()
+{
+    if (QuitRequested()) return true;
+    if (FrameUnderWay) {
+        FrameUnderWay = false;
+        FinishReplayFrame();
+        PrepareReplayFrame();
+    } else if (TraceFrame == 0) {
+        PrepareReplayFrame();  // start-up is over: frame 1 comes next
+    }
+    if (!DueMessages.empty()) return true;
+    FrameUnderWay = true;  // the loop waits for the frame's tick, which has come, and draws the frame
+    FrameStarted = std::chrono::steady_clock::now();
+    return false;
+}
+
+bool TakeMessage(WindowMessage* message)
+{
+    if (QuitRequested() || DueMessages.empty()) {
+        *message = {TheMainWindow(), MessageQuit, 0, 0};
+        return false;
+    }
+    *message = DueMessages.front();
+    message->Window = TheMainWindow();
+    DueMessages.pop_front();
+    return true;
+}

@@ -1,0 +1,164 @@
+// TraceEvents.cpp -- quillora-trace's script in the place of the window's events. The program's own entry and
+// message loop run as they are; this part reads the trace's options, hands the loop the scripted events of
+// each frame with the virtual clock at that frame's tick, prints the world state once the frame is drawn and
+// updated, and ends the run after the last frame, as a demo's playback ends a timed run.
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <unistd.h>
+#include <vector>
+#include "world/World.h"
+#include "Trace.h"
+
+int TraceFrame;
+
+constexpr uint32_t DefaultStartTick = 10000;
+constexpr uint32_t FrameMilliseconds = 90;
+
+struct TraceOptions {
+    std::string DataDirectory;
+    long Frames = 100;
+    std::map<long, std::vector<WindowMessage>> Events;  // the messages handed to the program before frame F
+    std::map<long, std::vector<std::string>> Shots;
+    bool Timing = false;
+    uint32_t StartTick = DefaultStartTick;  // another start shows how the program takes a tick-count wrap
+};
+
+static TraceOptions Options;
+
+[[noreturn]] static void Fail(const std::string& text, int code)
+{
+    std::fprintf(stderr, "quillora-trace: %s\n", text.c_str());
+    std::exit(code);
+}
+
+static long ParseWhole(const std::string& text, long lowest, long highest, const std::string& option)
+{
+    if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos)
+        Fail("malformed number \"" + text + "\" in " + option, 2);
+    const long value = std::stol(text);
+    if (value < lowest || value > highest)
+        Fail("number " + text + " out of range (" + std::to_string(lowest) + " to " + std::to_string(highest) +
+                 ") in " + option, 2);
+    return value;
+}
+
+// "...@F": the frame an event comes before, and what stands in front of the "@".
+static long EventFrame(const std::string& value, const std::string& option, std::string* what)
+{
+    const size_t at = value.find('@');
+    if (at == std::string::npos) return -1;
+    *what = value.substr(0, at);
+    return ParseWhole(value.substr(at + 1), 1, 100000000, option);
+}
+
+// "X,Y@F": a message at a client position.
+static void ScriptPointer(MessageKind kind, const std::string& value, const std::string& option)
+{
+    std::string where;
+    const long frame = EventFrame(value, option, &where);
+    const size_t comma = where.find(',');
+    if (frame < 0 || comma == std::string::npos) Fail(option + " wants X,Y@F, not \"" + value + "\"", 2);
+    const uint32_t x = static_cast<uint32_t>(ParseWhole(where.substr(0, comma), 0, 65535, option));
+    const uint32_t y = static_cast<uint32_t>(ParseWhole(where.substr(comma + 1), 0, 65535, option));
+    Options.Events[frame].push_back({nullptr, kind, 0, x | y << 16});
+}
+
+static void ScriptMove(const std::string& value, const std::string& option)
+{
+    ScriptPointer(MessageMouseMove, value, option);
+}
+
+static void ScriptClick(const std::string& value, const std::string& option)
+{
+    ScriptPointer(MessageLeftButtonDown, value, option);
+}
+
+// The options that script events, each turning its value into the messages of a frame. A new kind of event
+// is one more row.
+struct EventOption {
+    const char* Name;
+    void (*Script)(const std::string& value, const std::string& option);
+};
+static const EventOption EventOptions[] = {
+    {"--move", ScriptMove},
+    {"--click", ScriptClick},
+};
+
+static void ParseOptions(int argc, char** argv)
+{
+    for (int i = 1; i < argc; i++) {
+        const std::string option = argv[i];
+        if (option == "--timing") {
+            Options.Timing = true;
+            continue;
+        }
+        const EventOption* event = nullptr;
+        for (const EventOption& candidate : EventOptions)
+            if (option == candidate.Name) event = &candidate;
+        if (event == nullptr && option != "--data" && option != "--frames" && option != "--shot" &&
+            option != "--start-tick")
+            Fail("unknown option \"" + option + "\"", 2);
+        if (i + 1 >= argc) Fail(option + " needs a value", 2);
+        const std::string value = argv[++i];
+        if (event != nullptr) {
+            event->Script(value, option);
+        } else if (option == "--data") {
+            Options.DataDirectory = value;
+        } else if (option == "--frames") {
+            Options.Frames = ParseWhole(value, 0, 100000000, option);
+        } else if (option == "--start-tick") {
+            Options.StartTick = static_cast<uint32_t>(ParseWhole(value, 0, 4294967295, option));
+        } else {
+            const size_t colon = value.find(':');
+            if (colon == std::string::npos || colon + 1 == value.size())
+                Fail("--shot wants F:FILE, not \"" + value + "\"", 2);
+            Options.Shots[ParseWhole(value.substr(0, colon), 1, 100000000, option)].push_back(value.substr(colon + 1));
+        }
+    }
+}
+
+void StartPlatform(int argc, char** argv)
+{
+    ParseOptions(argc, argv);
+    if (!Options.DataDirectory.empty() && chdir(Options.DataDirectory.c_str()) != 0)
+        Fail("cannot change to the data directory \"" + Options.DataDirectory + "\"", 2);
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);  // no screen needed; a real GL context all the same
+    TraceTick = Options.StartTick;
+    TraceFrame = 0;  // start-up
+}
+
+// After frame TraceFrame has been drawn and updated: its shots and its line.
+void FinishReplayFrame()
+{
+    const double milliseconds = ReplayFrameMilliseconds();
+    if (auto found = Options.Shots.find(TraceFrame); found != Options.Shots.end()) {
+        const std::vector<std::string>& shots = found->second;
+        if (!PendingShotFile.empty() || ShotFailed) Fail("cannot write the shot \"" + shots.front() + "\"", 1);
+        for (size_t i = 1; i < shots.size(); i++) {  // more shots of the same frame: copies of the first
+            std::FILE* from = std::fopen(shots.front().c_str(), "rb");
+            std::FILE* to = std::fopen(shots[i].c_str(), "wb");
+            if (from == nullptr || to == nullptr) Fail("cannot write the shot \"" + shots[i] + "\"", 1);
+            for (int c; (c = std::fgetc(from)) != EOF;) std::fputc(c, to);
+            std::fclose(from);
+            std::fclose(to);
+        }
+    }
+    PrintFrameLine(Options.Timing ? &milliseconds : nullptr);
+}
+
+// Before the next frame: the clock at its tick, its events due, its shot asked for; after the last, the end.
+void PrepareReplayFrame()
+{
+    const long frame = TraceFrame + 1L;
+    if (frame > Options.Frames) {
+        std::fflush(stdout);
+        std::exit(0);
+    }
+    TraceFrame = static_cast<int>(frame);
+    TraceTick = Options.StartTick + FrameMilliseconds * static_cast<uint32_t>(frame - 1);
+    if (auto events = Options.Events.find(frame); events != Options.Events.end())
+        for (const WindowMessage& message : events->second) QueueReplayMessage(message.Kind, message.Second);
+    if (auto shots = Options.Shots.find(frame); shots != Options.Shots.end()) PendingShotFile = shots->second.front();
+}
