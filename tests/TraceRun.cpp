@@ -192,6 +192,16 @@ Shot LoadShot(const std::string& path)
     return shot;
 }
 
+long DifferingPixels(const Shot& a, const Shot& b)
+{
+    if (a.Width != b.Width || a.Height != b.Height || a.Pixels.size() != b.Pixels.size()) return -1;
+    long differing = 0;
+    for (size_t i = 0; i + 2 < a.Pixels.size(); i += 3)
+        if (a.Pixels[i] != b.Pixels[i] || a.Pixels[i + 1] != b.Pixels[i + 1] || a.Pixels[i + 2] != b.Pixels[i + 2])
+            differing++;
+    return differing;
+}
+
 Area FindPixels(const Shot& shot, Box box, bool (*test)(int red, int green, int blue))
 {
     Area area{0, 0};

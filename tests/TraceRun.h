@@ -102,6 +102,9 @@ struct Area {
     double MeanX = -1;  // -1 when there are none
 };
 
+// How many pixels of two shots of the same size differ; -1 when their sizes differ.
+long DifferingPixels(const Shot& a, const Shot& b);
+
 // The pixels within the box for which the test holds, and their mean column.
 Area FindPixels(const Shot& shot, Box box, bool (*test)(int red, int green, int blue));
 // Strongly red: the scenes' red props and the red head.

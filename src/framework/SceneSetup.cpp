@@ -82,7 +82,12 @@ static void SetFixedDrawingState()
     glEnable(GL_POLYGON_STIPPLE);  // no pattern is ever set, so it masks nothing
     static const GLfloat NearLight[4] = {0, 0, 0, 1};
     static const GLfloat NightLight[4] = {-10000000000.0f, 20000000.0f, 4000000000.0f, 1};  // scene C's far light
+    // OpenGL places a light through the matrix current when it is set. A scene may hand back to the menu in the
+    // middle of its drawing, with its camera still on that matrix: the light belongs at the eye all the same.
+    glPushMatrix();
+    glLoadIdentity();
     glLightfv(GL_LIGHT0, GL_POSITION, CurrentScene == SceneC ? NightLight : NearLight);
+    glPopMatrix();
     glClearColor(0, 0, 0, 0);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);

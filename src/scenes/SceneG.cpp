@@ -28,6 +28,9 @@ static void DrawBouncingGroup(GLUquadric* quadric)
     glTranslated(-21, 10.0 - BounceDrop, -40);
     DrawCrescentMoon(quadric);
     glTranslated(-1, 0, 1);
+    // The tint lasts only while the arm is drawn: the figure's arms stay as set-up made them, so the menu's
+    // figure is grey again when the scene hands back in the middle of this frame.
+    const ColourTriple armColours[2] = {FigureArmA.Colour, FigureArmB.Colour};
     FigureArmA.Colour = {255, 255, 160};
     FigureArmB.Colour = {255, 255, 160};
     glScaled(2, 2, 2);
@@ -35,6 +38,8 @@ static void DrawBouncingGroup(GLUquadric* quadric)
     glRotated(130, 0, 0, 1);
     glTranslated(-1.6, -1.4, 0);
     DrawArm(FigureArmA, 0, 1.5, 0.45);
+    FigureArmA.Colour = armColours[0];
+    FigureArmB.Colour = armColours[1];
     glPopMatrix();
 }
 

@@ -61,8 +61,12 @@ TEST(SceneF, SoundKeepsItsBeatAcrossATickCountWrap)
 
 TEST(SceneG, FirstVisitBouncesFromRestEvery19FramesOverTwoPassesOf201)
 {
-    const TraceRun run = RunLetter('G', 406);
+    const std::string start = ShotPath("g-start"), after = ShotPath("g-after");
+    const TraceRun run = RunLetter('G', 406, ShotOf(1, start) + ShotOf(406, after));
     ASSERT_EQ(run.ExitCode, 0) << run.Errors;
+    // It hands back in the middle of its drawing, with its camera on the matrix and the arm just tinted:
+    // the menu after it is the start menu all the same, lit from the eye, its figure grey.
+    EXPECT_EQ(DifferingPixels(LoadShot(start), LoadShot(after)), 0);
     EXPECT_EQ(FrameWhenPassesReach(run, 1), SceneFrame(201));
     EXPECT_EQ(FrameHandingBack(run), SceneFrame(402));
 
@@ -91,9 +95,12 @@ TEST(SceneG, AfterSceneCTheSleeperTurnsAndTheCarSoundPlaysOnce)
 {
     // C's fifth coming of the car ends it in its 462nd frame.
     const long click = SceneFrame(462) + 2;
-    const TraceRun run = RunLetter('C', click + 60, ClickOn('G', click));
+    const std::string start = ShotPath("c-start"), after = ShotPath("c-after");
+    const TraceRun run = RunLetter('C', click + 60, ClickOn('G', click) + ShotOf(1, start) + ShotOf(click - 1, after));
     ASSERT_EQ(run.ExitCode, 0) << run.Errors;
     ASSERT_EQ(FrameHandingBack(run), SceneFrame(462));
+    // C too hands back in the middle of its drawing; its menu is the start menu.
+    EXPECT_EQ(DifferingPixels(LoadShot(start), LoadShot(after)), 0);
     ASSERT_EQ(FrameAt(run, click).Scene, 6);
     for (long n = 1; n <= 60; n++)
         ASSERT_NEAR(FrameAt(run, VisitFrame(click, n)).Heading, 90 - 3 * n, 1e-3) << n;
