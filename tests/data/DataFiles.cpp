@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 #include <gif_lib.h>
 
@@ -94,4 +95,33 @@ std::vector<std::string> RequiredRecordings()
                              "angst", "schnell"})
         names.push_back(name);
     return names;
+}
+
+bool IsSpoken(const std::string &name)
+{
+    return name.rfind("laut", 0) == 0 ? name != "lauth2" : name == "kopf" || name == "stuetze" || name == "schnell";
+}
+
+static std::vector<std::string> Split(const std::string &text, char separator)
+{
+    std::vector<std::string> parts;
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, separator);)
+        if (!part.empty())
+            parts.push_back(part);
+    return parts;
+}
+
+std::vector<std::string> Languages() { return Split(QUILLORA_LANGUAGES, ','); }
+
+std::vector<std::string> LanguagesOfTheRecipeTable()
+{
+    std::ifstream table(QUILLORA_RECIPE_TABLE);
+    for (std::string line; std::getline(table, line);)
+        if (line.rfind("#file\t", 0) == 0) {
+            std::vector<std::string> columns = Split(line, '\t');
+            // file, kind, the languages, holds
+            return std::vector<std::string>(columns.begin() + 2, columns.end() - 1);
+        }
+    return {};
 }

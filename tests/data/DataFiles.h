@@ -24,3 +24,10 @@ PalettePicture ReadGif(const std::string &path);
 
 // Every recording the program opens, by the name it opens it with (without ".wav").
 std::vector<std::string> RequiredRecordings();
+// The recordings each language speaks itself (the others are shared by all languages).
+bool IsSpoken(const std::string &name);
+
+// The languages the build made, the first being the default; each has a data directory DataPath(code).
+std::vector<std::string> Languages();
+// The languages with a column of their own in the recipe table.
+std::vector<std::string> LanguagesOfTheRecipeTable();

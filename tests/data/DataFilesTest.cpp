@@ -89,42 +89,98 @@ TEST(Backdrop, IsA760By550ColourJpegWithoutRedOrGreyThatWouldHideThePropsAndTheF
     EXPECT_LT(greyish, pixels / 100);
 }
 
-// Each recording is 22050 Hz mono 16-bit PCM, audible, and as short as its moment needs.
-TEST(Recordings, AreAudible22050HzMono16BitWavOfTheirLength)
+// Each recording, in every language's data directory, is 22050 Hz mono 16-bit PCM, audible, and as short
+// as its moment needs.
+TEST(Recordings, AreAudible22050HzMono16BitWavOfTheirLengthInEveryLanguage)
 {
-    for (const std::string &name : RequiredRecordings()) {
-        SCOPED_TRACE(name);
-        WavInfo wav = ReadWav(DataPath(name + ".wav"));
-        ASSERT_TRUE(wav.Valid);
-        EXPECT_EQ(wav.Format, 1);
-        EXPECT_EQ(wav.Channels, 1);
-        EXPECT_EQ(wav.Rate, 22050);
-        EXPECT_EQ(wav.Bits, 16);
-        double seconds = wav.Samples.size() / 22050.0;
-        double longest = name.rfind("laut2", 0) == 0 && name.size() == 6 ? 1.0   // a letter's name
-                         : name.rfind("laut", 0) == 0                    ? 1.5   // a letter's sound
-                                                                         : 4.0;
-        EXPECT_GT(seconds, 0.03);
-        EXPECT_LT(seconds, longest);
-        int peak = 0;
-        for (int16_t s : wav.Samples)
-            peak = std::max(peak, std::abs((int)s));
-        EXPECT_GT(peak, 8000) << "too quiet to hear";
-        EXPECT_LT(peak, 32767) << "clipped";
-    }
+    for (const std::string &language : Languages())
+        for (const std::string &name : RequiredRecordings()) {
+            SCOPED_TRACE(language + "/" + name);
+            WavInfo wav = ReadWav(DataPath(language + "/" + name + ".wav"));
+            ASSERT_TRUE(wav.Valid);
+            EXPECT_EQ(wav.Format, 1);
+            EXPECT_EQ(wav.Channels, 1);
+            EXPECT_EQ(wav.Rate, 22050);
+            EXPECT_EQ(wav.Bits, 16);
+            double seconds = wav.Samples.size() / 22050.0;
+            double longest = name.rfind("laut2", 0) == 0 && name.size() == 6 ? 1.0   // a letter's name
+                             : name.rfind("laut", 0) == 0                    ? 1.5   // a letter's sound
+                                                                             : 4.0;
+            EXPECT_GT(seconds, 0.03);
+            EXPECT_LT(seconds, longest);
+            int peak = 0;
+            for (int16_t s : wav.Samples)
+                peak = std::max(peak, std::abs((int)s));
+            EXPECT_GT(peak, 8000) << "too quiet to hear";
+            EXPECT_LT(peak, 32767) << "clipped";
+        }
 }
 
 TEST(Recordings, StartPromptlySoANameFollowsTheMouse)
 {
-    for (const std::string &name : RequiredRecordings()) {
-        SCOPED_TRACE(name);
-        WavInfo wav = ReadWav(DataPath(name + ".wav"));
-        ASSERT_TRUE(wav.Valid);
-        size_t first = 0;
-        while (first < wav.Samples.size() && std::abs((int)wav.Samples[first]) < 1000)
-            first++;
-        EXPECT_LT(first / 22050.0, 0.2);
+    for (const std::string &language : Languages())
+        for (const std::string &name : RequiredRecordings()) {
+            SCOPED_TRACE(language + "/" + name);
+            WavInfo wav = ReadWav(DataPath(language + "/" + name + ".wav"));
+            ASSERT_TRUE(wav.Valid);
+            size_t first = 0;
+            while (first < wav.Samples.size() && std::abs((int)wav.Samples[first]) < 1000)
+                first++;
+            EXPECT_LT(first / 22050.0, 0.2);
+        }
+}
+
+// A letter's sound is never its name again, in any language the recipe table writes out.
+TEST(Recordings, SayEveryLettersSoundOtherThanItsName)
+{
+    std::vector<std::string> written = LanguagesOfTheRecipeTable();
+    ASSERT_FALSE(written.empty());
+    for (const std::string &language : Languages()) {
+        if (std::find(written.begin(), written.end(), language) == written.end())
+            continue;  // a language without a column says its letters alone, as their names
+        for (char letter = 'a'; letter <= 'z'; letter++) {
+            SCOPED_TRACE(language + " " + letter);
+            WavInfo name = ReadWav(DataPath(language + "/laut2" + letter + ".wav"));
+            WavInfo sound = ReadWav(DataPath(language + "/laut" + letter + ".wav"));
+            ASSERT_TRUE(name.Valid && sound.Valid);
+            EXPECT_NE(name.Samples, sound.Samples);
+        }
     }
+}
+
+// How loud a recording sounds: the RMS level in dBFS of its 20 ms stretches that are not near-silence.
+static void AddLoudness(const std::vector<int16_t> &samples, double &energy, long &count)
+{
+    const size_t window = 441;
+    for (size_t at = 0; at + window <= samples.size(); at += window) {
+        double sum = 0;
+        for (size_t i = at; i < at + window; i++)
+            sum += (double)samples[i] * samples[i];
+        if (sum / window > 327.0 * 327.0) {  // above -40 dBFS
+            energy += sum;
+            count += window;
+        }
+    }
+}
+
+// A child who switches languages hears every voice about as loud: the languages' spoken recordings lie
+// within 2 dB of each other.
+TEST(Recordings, EveryLanguageSpeaksAboutAsLoud)
+{
+    double quietest = 0, loudest = -100;
+    for (const std::string &language : Languages()) {
+        double energy = 0;
+        long count = 0;
+        for (const std::string &name : RequiredRecordings())
+            if (IsSpoken(name))
+                AddLoudness(ReadWav(DataPath(language + "/" + name + ".wav")).Samples, energy, count);
+        ASSERT_GT(count, 0) << language;
+        double level = 10 * std::log10(energy / count / (32768.0 * 32768.0));
+        std::printf("%s speaks at %.1f dBFS\n", language.c_str(), level);
+        quietest = std::min(quietest, level);
+        loudest = std::max(loudest, level);
+    }
+    EXPECT_LE(loudest - quietest, 2.0);
 }
 
 static bool PngSize(const std::string &path, int &width, int &height)

@@ -18,8 +18,11 @@ TEST(Reproducible, MakingEverythingAgainGivesByteIdenticalFiles)
     std::vector<std::string> files = {"texstone1.raw", "startscreen.gif", "bkgnd1.jpg", "mainicon.bmp"};
     for (int size : {16, 32, 48, 64, 128, 256})
         files.push_back("icons/quillora-" + std::to_string(size) + ".png");
-    for (const std::string &name : RequiredRecordings())
+    for (const std::string &name : RequiredRecordings()) {
         files.push_back(name + ".wav");
+        for (const std::string &language : Languages())
+            files.push_back(language + "/" + name + ".wav");
+    }
     for (const std::string &file : files) {
         std::vector<uint8_t> built = ReadWholeFile(DataPath(file));
         std::vector<uint8_t> remade = ReadWholeFile((again / file).string());

@@ -6,14 +6,21 @@ Fail() {
   failures=$((failures + 1))
 }
 
+# The languages the build made, the first being the default.
+Languages() { cat "$1/data/languages.txt"; }
+
 # The files an installation below ROOT (a prefix) must hold, one per line, relative to ROOT: the launcher,
-# the program, every data file the build made, the desktop files and the man page.
+# the program, the shared data files, every language's directory as the build made it, the desktop files
+# and the man page.
 ExpectedFiles() {
-  local build=$1 id=$2 file size
+  local build=$1 id=$2 file size language
   echo bin/quillora
   echo libexec/quillora/quillora
   for file in texstone1.raw startscreen.gif bkgnd1.jpg mainicon.bmp; do echo "share/quillora/$file"; done
-  for file in "$build"/data/*.wav; do echo "share/quillora/$(basename "$file")"; done
+  for file in "$build"/data/*.wav; do [ -L "$file" ] || echo "share/quillora/$(basename "$file")"; done
+  for language in $(Languages "$build"); do
+    for file in "$build/data/$language"/*; do echo "share/quillora/$language/$(basename "$file")"; done
+  done
   echo "share/applications/$id.desktop"
   echo "share/metainfo/$id.metainfo.xml"
   for file in "$build"/data/icons/quillora-*.png; do
@@ -29,6 +36,7 @@ CheckInstalledTree() {
   local root=$1 build=$2 id=$3 file size mode
 
   [ -n "$(ls "$build"/data/*.wav 2>/dev/null)" ] || { Fail "the build made no recordings in $build/data"; return; }
+  [ -n "$(Languages "$build")" ] || { Fail "the build names no languages in $build/data/languages.txt"; return; }
   [ -n "$(ls "$build"/data/icons/quillora-*.png 2>/dev/null)" ] || { Fail "the build made no icons in $build/data/icons"; return; }
 
   local listing
@@ -43,15 +51,30 @@ $listing"
   done
   while read -r file; do
     case $file in bin/quillora|libexec/quillora/quillora) continue ;; esac
-    [ -f "$root/$file" ] || continue
+    [ -f "$root/$file" ] && [ ! -L "$root/$file" ] || continue
     mode=$(stat -c %a "$root/$file")
     [ "$mode" = 644 ] || Fail "$file has mode $mode, not 644"
   done < <(ExpectedFiles "$build" "$id")
 
-  for file in texstone1.raw startscreen.gif bkgnd1.jpg mainicon.bmp "$build"/data/*.wav; do
-    file=$(basename "$file")
-    [ -f "$root/share/quillora/$file" ] || continue
-    cmp -s "$build/data/$file" "$root/share/quillora/$file" || Fail "share/quillora/$file is not the file the build made"
+  # Every file is the one the build made; in a language's directory the shared files are relative links
+  # to the data directory's own, never copies, and its recordings are its own.
+  local language target
+  while read -r file; do
+    case $file in share/quillora/*) ;; *) continue ;; esac
+    [ -e "$root/$file" ] || continue
+    cmp -s "$build/data/${file#share/quillora/}" "$root/$file" || Fail "$file is not the file the build made"
+    if [ -L "$root/$file" ]; then
+      target=$(readlink "$root/$file")
+      [ "$target" = "../$(basename "$file")" ] && [ -f "$root/share/quillora/$(basename "$file")" ] ||
+        Fail "$file links to '$target', not to the shared file beside its directory"
+    fi
+  done < <(ExpectedFiles "$build" "$id")
+  for language in $(Languages "$build"); do
+    for file in texstone1.raw startscreen.gif bkgnd1.jpg mainicon.bmp; do
+      [ -L "$root/share/quillora/$language/$file" ] || Fail "share/quillora/$language/$file is not a link to the shared $file"
+    done
+    [ -f "$root/share/quillora/$language/laut2a.wav" ] && [ ! -L "$root/share/quillora/$language/laut2a.wav" ] ||
+      Fail "share/quillora/$language has no letter names of its own"
   done
   for file in "$build"/data/icons/quillora-*.png; do
     size=${file##*quillora-}; size=${size%.png}

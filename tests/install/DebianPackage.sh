@@ -14,6 +14,10 @@ deb=$work/out/quillora_${version}_$arch.deb
 made=$(cd "$work/out" && ls ./*.deb)
 [ -f "$deb" ] || { Fail "CPack made $made, not quillora_${version}_$arch.deb"; Finish; }
 
+# Eight languages' recordings fit a small download.
+size=$(stat -c %s "$deb")
+[ "$size" -lt 10000000 ] || Fail "the package is $size bytes, not under 10 MB"
+
 echo "== control fields"
 Field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(Field Package)" = quillora ] || Fail "Package is '$(Field Package)'"

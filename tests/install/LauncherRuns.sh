@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # LauncherRuns.sh BUILD APP_ID VERSION -- installs into a DESTDIR and starts the installed launcher from another
-# directory on a virtual X display: the program reads its files from the data directory, draws the letter
-# menu, and stays up until it is ended. Also the launcher's own answers and errors.
+# directory on a virtual X display with a French desktop: the program reads its files from the French data
+# directory, draws the letter menu, and stays up until it is ended. Also the launcher's own answers and
+# errors, and the language it chooses for a set of desktop languages.
 set -euo pipefail
 build=$1 version=$3
 source "$(dirname "$0")/CheckTree.sh"
@@ -32,6 +33,52 @@ status=0; message=$("$launcher" --fullscreen 2>&1) || status=$?
 [ "$status" = 2 ] && grep -q "unknown argument '--fullscreen'" <<<"$message" ||
   Fail "an unknown argument gave status $status and '$message'"
 
+echo "== the installed languages, each with its name"
+languages=$(Languages "$build")
+fallback=${languages%% *}
+listed=$("$launcher" --languages)
+[ "$(cut -d' ' -f1 <<<"$listed" | sort)" = "$(tr ' ' '\n' <<<"$languages" | sort)" ] ||
+  Fail "quillora --languages lists '$listed', not the languages the build made ($languages)"
+if [[ " $languages " == *" fr "* ]]; then
+  grep -qx 'fr Français' <<<"$listed" || Fail "quillora --languages does not name French in French: $listed"
+fi
+status=0; message=$("$launcher" --language xx 2>&1) || status=$?
+[ "$status" = 2 ] && grep -q "'xx' is not installed; installed are: .*$fallback" <<<"$message" ||
+  Fail "an unknown language gave status $status and '$message'"
+
+echo "== the language it chooses from the desktop's"
+# A copy of the tree whose program only says where it was started.
+cp -a "$root" "$work/probe"
+printf '#!/bin/sh\nbasename "$(pwd -P)"\n' >"$work/probe/libexec/quillora/quillora"
+# Expect LANGUAGE-CODE [VARIABLE=VALUE...] [-- ARGUMENTS]: a language the build did not make falls back.
+Expect() {
+  local expected=$1 arguments=() variables=() chosen
+  shift
+  while [ $# -gt 0 ] && [ "$1" != -- ]; do variables+=("$1"); shift; done
+  [ $# -eq 0 ] || { shift; arguments=("$@"); }
+  [[ " $languages " == *" $expected "* ]] || expected=$fallback
+  # Only its answer counts: bash warns on its own about a locale this machine has not generated.
+  chosen=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG "${variables[@]}" \
+    "$work/probe/bin/quillora" "${arguments[@]}" 2>/dev/null) || true
+  [ "$chosen" = "$expected" ] ||
+    Fail "with ${variables[*]} ${arguments[*]} the launcher chose '$chosen', not '$expected'"
+}
+Expect fr LANG=fr_FR.UTF-8
+Expect de LANG=de_AT.UTF-8
+Expect pt LANG=pt_BR
+Expect nl LANG=nl_BE.UTF-8@euro
+Expect pl LC_MESSAGES=pl_PL.UTF-8 LANG=fr_FR.UTF-8
+Expect es LC_ALL=es_MX.UTF-8 LC_MESSAGES=pl_PL.UTF-8 LANG=fr_FR.UTF-8
+Expect en LC_ALL=sv_SE.UTF-8 LANG=de_DE.UTF-8
+Expect it LANGUAGE=sv:it_IT:fr LANG=de_DE.UTF-8
+Expect de LANGUAGE=sv:zh_CN LANG=de_DE.UTF-8
+Expect en LANG=C.UTF-8
+Expect en LANG=POSIX
+Expect en LANG=
+Expect en
+Expect de LANG=fr_FR.UTF-8 -- --language de
+Expect pt LANGUAGE=fr -- --language=pt_BR
+
 echo "== a launcher without its data says so and fails"
 cp -a "$root" "$work/broken"
 rm -rf "$work/broken/share/quillora"
@@ -39,7 +86,9 @@ status=0; message=$("$work/broken/bin/quillora" 2>&1) || status=$?
 [ "$status" = 1 ] && grep -q 'data directory .* is missing' <<<"$message" ||
   Fail "a missing data directory gave status $status and '$message'"
 
-echo "== started from another directory through a symbolic link, it runs in its data directory"
+echo "== started from another directory through a symbolic link on a French desktop, it runs in the French data directory"
+expected=fr
+[[ " $languages " == *" fr "* ]] || expected=$fallback
 # A virtual X server with a display number of its own choosing, so parallel runs never collide.
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
@@ -51,7 +100,8 @@ export DISPLAY=:$(cat "$work/display") SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
 
 mkdir "$work/elsewhere" && ln -s "$launcher" "$work/elsewhere/quillora"
 cd "$work/elsewhere"
-strace -f -qq -e trace=openat -o "$work/opened.log" ./quillora >"$work/program.log" 2>&1 &
+env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=fr_FR.UTF-8 \
+  strace -f -qq -e trace=openat -o "$work/opened.log" ./quillora >"$work/program.log" 2>&1 &
 tracer=$!
 for _ in $(seq 50); do program=$(pgrep -P "$tracer" || true); [ -n "$program" ] && break; sleep 0.1; done
 [ -n "$program" ] || Fail "the launcher did not start"
@@ -61,8 +111,8 @@ sleep 3
 if [ -n "$program" ] && kill -0 "$program" 2>/dev/null; then
   [ "$(readlink "/proc/$program/exe")" = "$root/libexec/quillora/quillora" ] ||
     Fail "the running program is $(readlink "/proc/$program/exe"), not the installed one"
-  [ "$(readlink "/proc/$program/cwd")" = "$root/share/quillora" ] ||
-    Fail "the program runs in $(readlink "/proc/$program/cwd"), not in its data directory"
+  [ "$(readlink "/proc/$program/cwd")" = "$root/share/quillora/$expected" ] ||
+    Fail "the program runs in $(readlink "/proc/$program/cwd"), not in its data directory $root/share/quillora/$expected"
 
   # The window shows the menu picture, drawn from its lower left corner (the top 27 rows lie above the
   # window); the left 600 columns hold letters only, the figure stands further right.

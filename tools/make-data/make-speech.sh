@@ -1,42 +1,56 @@
 #!/bin/sh
-# make-speech.sh -- speaks every name, sound and word of the recipe table into 22050 Hz mono 16-bit WAV.
-# Usage: make-speech.sh RECIPE-TABLE LANGUAGE OUTDIR
-# English uses festival's slt HTS voice (the most natural English voice Debian has); every other language
-# uses espeak-ng. All lines of a language go through one festival run, since loading the voice is the slow part.
+# make-speech.sh -- speaks every name, sound and word of the recipe table in one language into 22050 Hz mono
+# 16-bit WAV.
+# Usage: make-speech.sh RECIPE-TABLE LANGUAGE-TABLE LANGUAGE OUTDIR
+# The language table names the voice: festival (English, the slt HTS voice) or espeak-ng. All lines of a
+# language go through one festival run, since loading the voice is the slow part.
 set -eu
-table=$1 lang=$2 out=$3
+table=$1 languages=$2 lang=$3 out=$4
 here=$(dirname "$0")
 . "$here/need.sh"
 
 need sox sox
-if [ "$lang" = en ]; then
+voice=$(awk -F '\t' -v lang="$lang" '!/^#/ && $1 == lang { print $3 }' "$languages")
+: "${voice:=espeak-ng:$lang}"
+case $voice in
+festival:*)
     need festival festival
-    voice=/usr/share/festival/voices/us/cmu_us_slt_arctic_hts
-    [ -d "$voice" ] || { echo "make-speech: the festival voice cmu_us_slt_arctic_hts is missing; install the Debian package festvox-us-slt-hts" >&2; exit 1; }
-else
+    voice=${voice#festival:}
+    [ -d "/usr/share/festival/voices/$voice" ] || {
+        echo "make-speech: the festival voice $voice is missing; install its Debian package (festvox-...)" >&2; exit 1; }
+    engine=festival voice=${voice##*/} ;;
+espeak-ng:*)
     need espeak-ng espeak-ng
-fi
+    engine=espeak-ng voice=${voice#espeak-ng:} ;;
+*)
+    echo "make-speech: $languages gives $lang the voice '$voice'; use festival:VOICE or espeak-ng:VOICE" >&2; exit 1 ;;
+esac
 
 mkdir -p "$out"
 work=$(mktemp -d "$out/.speech.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
-# file<TAB>kind<TAB>input<TAB>tempo for every spoken row, with the input of the chosen language.
+# file<TAB>kind<TAB>input<TAB>tempo for every spoken row, from the language's own column (the line that
+# starts with #file names the columns); an entry's " ~T" is its tempo. Without a column of its own a
+# language says each letter by itself (so names and sounds alike) and the words in German.
 awk -F '\t' -v lang="$lang" '
-    /^#/ || NF < 6 || $2 == "effect" { next }
+    $1 == "#file" { for (i = 1; i <= NF; i++) column[$i] = i; next }
+    /^#/ || $2 == "effect" { next }
     {
-        if (lang == "en") { input = $3; tempo = $4 }
-        else if (lang == "de") { input = $5; tempo = 1 }
-        else if ($2 == "word") { input = $5; tempo = 1 }
-        else { letter = $1; sub(/^laut2?/, "", letter); input = toupper(substr(letter, 1, 1)); tempo = 1 }
+        if (lang in column) input = $(column[lang])
+        else if ($2 == "word") input = $(column["de"])
+        else { letter = $1; sub(/^laut2?/, "", letter); input = toupper(substr(letter, 1, 1)) }
+        tempo = 1
+        if (match(input, / ~[0-9.]+$/)) { tempo = substr(input, RSTART + 2); input = substr(input, 1, RSTART - 1) }
+        if (input == "" || input == "-") { print "make-speech: " $1 " has no " lang " entry" > "/dev/stderr"; exit 1 }
         print $1 "\t" $2 "\t" input "\t" tempo
     }' "$table" > "$work/lines"
 
-if [ "$lang" = en ]; then
+if [ "$engine" = festival ]; then
     # One scheme script: each line becomes a lexicon entry of its own (phones) or plain text, so a lone
     # letter is spoken as itself and never as the article "a".
     {
-        echo '(voice_cmu_us_slt_arctic_hts)'
+        echo "(voice_$voice)"
         echo '(define (quillora-say file word syllables)'
         echo '  (if syllables (lex.add.entry (list word nil syllables)))'
         echo '  (utt.save.wave (utt.synth (eval (list (quote Utterance) (quote Text) word))) file (quote riff)))'
@@ -50,13 +64,18 @@ if [ "$lang" = en ]; then
     } > "$work/speak.scm"
     festival -b "$work/speak.scm" > "$work/festival.log" 2>&1 || { cat "$work/festival.log" >&2; exit 1; }
 else
-    # espeak-ng is quick; two at a time keeps both cores busy.
-    cut -f1,3 "$work/lines" | while IFS="$(printf '\t')" read -r name input; do
-        printf '%s\0%s\0' "$work/$name.raw.wav" "$input"
-    done | xargs -0 -n 2 -P 2 espeak-ng -v "$lang" -s 130 -w
+    # espeak-ng is quick; two at a time keeps both cores busy. It speaks a slow tempo itself, down to its
+    # slowest pace (80 words a minute against the usual 130); sox stretches whatever remains.
+    awk -F '\t' '{ speed = int(130 * $4 + 0.5); if (speed < 80) speed = 80; printf "%s\t%d\t%s\n", $1, speed, $3 }' \
+        "$work/lines" | while IFS="$(printf '\t')" read -r name speed input; do
+            printf '%s\0-w\0%s\0%s\0' "$speed" "$work/$name.raw.wav" "$input"
+        done | xargs -0 -n 4 -P 2 espeak-ng -v "$voice" -s
+    awk -F '\t' '{ rest = 130 * $4 / 80; if (rest > 1) rest = 1; printf "%s\t%s\t%s\t%.3g\n", $1, $2, $3, rest }' \
+        "$work/lines" > "$work/rest" && mv "$work/rest" "$work/lines"
 fi
 
 # Trim the voice's silence (a name should follow the mouse at once), even out the level and resample.
+# A tempo that the voice did not speak itself stretches the trimmed sound.
 # -R fixes sox's random seeds and -D turns off dither, so two builds give the same bytes.
 cut -f1,4 "$work/lines" | while IFS="$(printf '\t')" read -r name tempo; do
     [ -s "$work/$name.raw.wav" ] || { echo "make-speech: no speech came out for $name" >&2; exit 1; }
