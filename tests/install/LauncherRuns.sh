@@ -23,7 +23,7 @@ trap Cleanup EXIT
 DESTDIR="$work/stage" cmake --install "$build" >"$work/install.log" || { cat "$work/install.log"; exit 1; }
 prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$build/CMakeCache.txt")
 root=$work/stage$prefix
-launcher=$root/bin/quillora
+launcher=$root/games/quillora
 
 echo "== the launcher's answers"
 [ "$("$launcher" --version)" = "quillora $version" ] || Fail "quillora --version says '$("$launcher" --version)'"
@@ -35,7 +35,7 @@ status=0; message=$("$launcher" --fullscreen 2>&1) || status=$?
 echo "== a launcher without its data says so and fails"
 cp -a "$root" "$work/broken"
 rm -rf "$work/broken/share/quillora"
-status=0; message=$("$work/broken/bin/quillora" 2>&1) || status=$?
+status=0; message=$("$work/broken/games/quillora" 2>&1) || status=$?
 [ "$status" = 1 ] && grep -q 'data directory .* is missing' <<<"$message" ||
   Fail "a missing data directory gave status $status and '$message'"
 
