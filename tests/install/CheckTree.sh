@@ -82,6 +82,7 @@ $listing"
     grep -qx 'Exec=quillora' "$desktop" || Fail "the desktop entry does not start the launcher on the PATH"
     grep -qx "Icon=$id" "$desktop" || Fail "the desktop entry's icon is not $id"
     grep -qx 'Categories=Game;KidsGame;Education;' "$desktop" || Fail "the desktop entry's categories are not Game;KidsGame;Education;"
+    grep -qx "StartupWMClass=$id" "$desktop" || Fail "the desktop entry does not expect the window class $id"
   fi
   if [ -f "$metainfo" ]; then
     local verdict

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # LauncherRuns.sh BUILD APP_ID VERSION -- installs into a DESTDIR and starts the installed launcher from another
 # directory on a virtual X display: the program reads its files from the data directory, draws the letter
-# menu, and stays up until it is ended. Also the launcher's own answers and errors.
+# menu under the desktop id as its window class, and stays up until it is ended. Also the launcher's own
+# answers and errors.
 set -euo pipefail
-build=$1 version=$3
+build=$1 id=$2 version=$3
 source "$(dirname "$0")/CheckTree.sh"
 work=$(mktemp -d)
 xserver= program=
@@ -79,6 +80,9 @@ if [ -n "$program" ] && kill -0 "$program" 2>/dev/null; then
   done
   [ "$differing" = 0 ] || Fail "the window does not show the letter menu: $differing pixels differ (window.png kept in $build/tests/install)"
   [ "$differing" = 0 ] || cp "$work/window.png" "$build/tests/install/window.png" 2>/dev/null || true
+  # The desktop matches the window to its menu entry by its class (its app id under Wayland).
+  class=$(xprop -name "Brenvik Quillora" WM_CLASS 2>&1 || true)
+  [ "$class" = "WM_CLASS(STRING) = \"$id\", \"$id\"" ] || Fail "the window's class is not the desktop id $id: $class"
 
   kill -TERM "$program"
   for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
