@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <unistd.h>
 #include "platform/Sound.h"
@@ -46,7 +47,7 @@ protected:
     void TearDown() override
     {
         CloseAllSoundAliases();
-        std::system(("rm -rf " + directory).c_str());
+        std::filesystem::remove_all(directory);
     }
     static std::string Mode(const char* alias)
     {

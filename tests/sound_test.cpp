@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <unistd.h>
 #include "doubles/Doubles.h"
@@ -20,7 +21,7 @@ protected:
     void TearDown() override
     {
         ResetFakeSound();
-        std::system(("rm -rf " + directory).c_str());
+        std::filesystem::remove_all(directory);
     }
     static std::string Mode(const char* alias, const char* before = "untouched")
     {

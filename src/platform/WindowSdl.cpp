@@ -52,6 +52,11 @@ const char* PlatformErrorText()
 
 bool RegisterWindowClass(const char*, WindowProcedure procedure, const char* iconFile)
 {
+    // The desktop finds the window's menu entry and icon by the window's app id (Wayland) or class (X11):
+    // both name the desktop entry. SDL reads them from the environment when its video starts; a value the
+    // user set is kept.
+    SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", QUILLORA_APP_ID, 0);
+    SDL_setenv("SDL_VIDEO_X11_WMCLASS", QUILLORA_APP_ID, 0);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         std::snprintf(ErrorText, sizeof ErrorText, "no display could be opened (%s)", SDL_GetError());
         SDL_Quit();  // what did start (the timer, the session bus) is shut down again

@@ -2,6 +2,7 @@
 // with a clear error, a picture is drawn black, a recording stays silent, and nothing else changes.
 #include <gtest/gtest.h>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 #define STB_IMAGE_IMPLEMENTATION
@@ -29,7 +30,7 @@ static void BreakTexture(const std::string& directory, const std::string& what)
     if (what == "empty") BreakDataFile(directory, "texstone1.raw", Breakage::Truncated, 0);
     if (what == "a directory") {
         std::remove(path.c_str());
-        std::system(("mkdir '" + path + "'").c_str());
+        std::filesystem::create_directory(path);
     }
 }
 

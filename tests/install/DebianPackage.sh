@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # DebianPackage.sh BUILD APP_ID VERSION -- builds the Debian package with CPack and checks its name, its
-# control fields, its files (the same tree as an installation below /usr) and that its dependencies name
-# every library the program needs, including the OpenGL libraries SDL opens by itself.
+# control fields, its files (the same tree as an installation below /usr), that its dependencies name
+# every library the program needs, including the OpenGL libraries SDL opens by itself, and what Debian's own
+# checks say of it: lintian and hardening-check, where they are installed.
 set -euo pipefail
 build=$1 id=$2 version=$3
 source "$(dirname "$0")/CheckTree.sh"
@@ -31,7 +32,7 @@ long=$(awk 'length > 80' <<<"$(Field Description)")
 
 echo "== files: the installed tree below /usr, owned by root"
 dpkg-deb -x "$deb" "$work/root"
-CheckInstalledTree "$work/root/usr" "$build" "$id"
+CheckInstalledTree "$work/root/usr" "$build" "$id" "$version" /usr
 outside=$(cd "$work/root" && find . -mindepth 1 -maxdepth 1 ! -name usr)
 [ -z "$outside" ] || Fail "the package installs outside /usr: $outside"
 owners=$(dpkg-deb -c "$deb" | awk '{print $2}' | sort -u)
@@ -56,5 +57,27 @@ for library in $needed libGL.so.1 libEGL.so.1; do
     Fail "$library comes from $package, which the package does not depend on"
   fi
 done
+
+echo "== lintian --pedantic: no error, no warning"
+if command -v lintian >/dev/null; then
+  # --allow-root: as root (as CI runs), lintian would otherwise begin with a warning of its own.
+  verdict=$(lintian --pedantic --info --display-experimental --allow-root "$deb" 2>&1) || true
+  [ -z "$verdict" ] || echo "$verdict"
+  grep -E '^(E|W): ' <<<"$verdict" >/dev/null && Fail "lintian reports errors or warnings"
+else
+  echo "SKIPPED: lintian is not installed (Debian package lintian; tools/install-deps installs it)"
+fi
+
+echo "== hardening-check on the packaged program"
+if command -v hardening-check >/dev/null; then
+  # A program can only be marked for control-flow protection when every object linked into it is marked.
+  # Debian 12's C library start files (Scrt1.o, crti.o) are not, so no program built on it is (hardening-check
+  # says the same of /usr/bin/ls there); the check is required wherever they are.
+  options=()
+  readelf -n "$(gcc -print-file-name=Scrt1.o)" | grep -q 'x86 feature: IBT, SHSTK' || options=(--nocfprotection)
+  hardening-check "${options[@]}" "$work/root/usr/libexec/quillora/quillora" || Fail "hardening-check finds protections missing"
+else
+  echo "SKIPPED: hardening-check is not installed (Debian package devscripts; tools/install-deps installs it)"
+fi
 
 Finish

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # LauncherRuns.sh BUILD APP_ID VERSION -- installs into a DESTDIR and starts the installed launcher from another
 # directory on a virtual X display with a French desktop: the program reads its files from the French data
-# directory, draws the letter menu, and stays up until it is ended. Also the launcher's own answers and
-# errors, and the language it chooses for a set of desktop languages.
+# directory, draws the letter menu under the desktop id as its window class, and stays up until it is ended.
+# Also the launcher's own answers and errors, and the language it chooses for a set of desktop languages.
 set -euo pipefail
-build=$1 version=$3
+build=$1 id=$2 version=$3
 source "$(dirname "$0")/CheckTree.sh"
 work=$(mktemp -d)
 xserver= program=
@@ -24,7 +24,7 @@ trap Cleanup EXIT
 DESTDIR="$work/stage" cmake --install "$build" >"$work/install.log" || { cat "$work/install.log"; exit 1; }
 prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$build/CMakeCache.txt")
 root=$work/stage$prefix
-launcher=$root/bin/quillora
+launcher=$root/games/quillora
 
 echo "== the launcher's answers"
 [ "$("$launcher" --version)" = "quillora $version" ] || Fail "quillora --version says '$("$launcher" --version)'"
@@ -59,7 +59,7 @@ Expect() {
   [[ " $languages " == *" $expected "* ]] || expected=$fallback
   # Only its answer counts: bash warns on its own about a locale this machine has not generated.
   chosen=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG "${variables[@]}" \
-    "$work/probe/bin/quillora" "${arguments[@]}" 2>/dev/null) || true
+    "$work/probe/games/quillora" "${arguments[@]}" 2>/dev/null) || true
   [ "$chosen" = "$expected" ] ||
     Fail "with ${variables[*]} ${arguments[*]} the launcher chose '$chosen', not '$expected'"
 }
@@ -82,7 +82,7 @@ Expect pt LANGUAGE=fr -- --language=pt_BR
 echo "== a launcher without its data says so and fails"
 cp -a "$root" "$work/broken"
 rm -rf "$work/broken/share/quillora"
-status=0; message=$("$work/broken/bin/quillora" 2>&1) || status=$?
+status=0; message=$("$work/broken/games/quillora" 2>&1) || status=$?
 [ "$status" = 1 ] && grep -q 'data directory .* is missing' <<<"$message" ||
   Fail "a missing data directory gave status $status and '$message'"
 
@@ -129,6 +129,9 @@ if [ -n "$program" ] && kill -0 "$program" 2>/dev/null; then
   done
   [ "$differing" = 0 ] || Fail "the window does not show the letter menu: $differing pixels differ (window.png kept in $build/tests/install)"
   [ "$differing" = 0 ] || cp "$work/window.png" "$build/tests/install/window.png" 2>/dev/null || true
+  # The desktop matches the window to its menu entry by its class (its app id under Wayland).
+  class=$(xprop -name "Brenvik Quillora" WM_CLASS 2>&1 || true)
+  [ "$class" = "WM_CLASS(STRING) = \"$id\", \"$id\"" ] || Fail "the window's class is not the desktop id $id: $class"
 
   kill -TERM "$program"
   for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
