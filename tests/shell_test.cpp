@@ -1,5 +1,5 @@
 // shell_test.cpp -- the window position, the frame pacing, the menu grid and the window procedure's
-// handling of keys, hovers and clicks.
+// handling of keys, hovers, clicks and taps, from its messages and from the window system's own events.
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <SDL.h>
@@ -96,12 +96,32 @@ protected:
         ResetFakeSound();
         CurrentScene = MenuScene;
         HoverCell = 0;
+        ChosenCell = -1;
         MenuEnterTick = 1000;
         FakeTick = 1000;
     }
     static void Send(MessageKind kind, uint32_t x, uint32_t y, uint32_t key = 0)
     {
         MainWindowProcedure({nullptr, kind, key, x | y << 16});
+    }
+    static void Press(char letter, uint32_t flags = 0)
+    {
+        MainWindowProcedure({nullptr, MessageKeyDown, KeyLetterA + static_cast<uint32_t>(letter - 'A'), flags});
+        MainWindowProcedure({nullptr, MessageKeyUp, KeyLetterA + static_cast<uint32_t>(letter - 'A'), 0});
+    }
+    static std::vector<std::string> Name(char letter)
+    {
+        return {"close soundx", std::string("open laut2") + static_cast<char>(letter - 'A' + 'a') + ".wav alias soundx",
+                "play soundx"};
+    }
+    // The window system's own events, pushed into its queue, taken and translated as the program takes them.
+    static std::vector<WindowMessage> TakeAll()
+    {
+        std::vector<WindowMessage> messages;
+        WindowMessage message;
+        while (MessageWaiting() && TakeMessage(&message))
+            if (message.Kind != MessageOther && message.Kind != MessagePaint) messages.push_back(message);
+        return messages;
     }
 };
 
@@ -167,6 +187,7 @@ TEST_F(MenuMouse, ArrowKeysOnlySetTheirFlags)
     Send(MessageKeyDown, 0, 0, KeyArrowLeft);
     Send(MessageKeyDown, 0, 0, KeyArrowDown);
     Send(MessageKeyDown, 0, 0, KeyOther);
+    Send(MessageKeyDown, 0, 0, KeyF11);
     EXPECT_TRUE(KeyLeft);
     EXPECT_TRUE(KeyDown);
     EXPECT_FALSE(KeyUp);
@@ -214,5 +235,182 @@ TEST_F(MenuMouse, ADragOutsideTheWindowSpeaksNothing)
     EXPECT_TRUE(SentSoundCommands.empty());
     EXPECT_EQ(CurrentScene, MenuScene);
     EXPECT_EQ(HoverCell, 0);
+    SDL_Quit();
+}
+
+// A tap or a letter key names its letter at once, quiet period or not; the same letter again opens it.
+// Holding a key, tapping beside the letters or pressing another key chooses nothing.
+TEST_F(MenuMouse, ATapOrALetterKeyNamesTheLetterAndTheSameLetterAgainOpensIt)
+{
+    Press('B');  // 0 ms after the menu appeared
+    EXPECT_EQ(SentSoundCommands, Name('B'));
+    EXPECT_EQ(HoverCell, 0);  // the mouse's cell is the mouse's
+    SentSoundCommands.clear();
+    Press('B', KeyWasDown);  // the keyboard's repeat of a held key
+    Send(MessageTap, 700, 300);
+    Send(MessageKeyDown, 0, 0, KeyArrowUp);
+    EXPECT_TRUE(SentSoundCommands.empty());
+    Send(MessageTap, 275, 58);  // C: another letter names it instead
+    Press('B');
+    Press('C');
+    EXPECT_EQ(SentSoundCommands.size(), 9u);
+    EXPECT_EQ(std::vector<std::string>(SentSoundCommands.begin() + 6, SentSoundCommands.end()), Name('C'));
+    EXPECT_EQ(CurrentScene, MenuScene);
+    SentSoundCommands.clear();
+    Send(MessageTap, 290, 100);  // C again, anywhere in its cell
+    EXPECT_EQ(CurrentScene, 2);
+    ASSERT_GE(SentSoundCommands.size(), 3u);
+    EXPECT_EQ(SentSoundCommands[0], "close sound");
+    EXPECT_EQ(SentSoundCommands[1], "stop soundx");
+    EXPECT_EQ(ChosenCell, -1);  // the set-up starts afresh
+
+    const size_t sent = SentSoundCommands.size();
+    Press('C');  // during the scene: nothing, as for the mouse
+    Press('C');
+    Send(MessageTap, 275, 58);
+    Send(MessageTap, 275, 58);
+    EXPECT_EQ(CurrentScene, 2);
+    EXPECT_EQ(SentSoundCommands.size(), sent);
+}
+
+// W opens the scene V and W share, with the same commands and set-up as a click on W.
+TEST_F(MenuMouse, TheSecondPressOfALetterOpensItsSceneAsAClickDoes)
+{
+    FakeTick = 5000;
+    CueStarted = true;
+    SceneTick = 7;
+    Send(MessageLeftButtonDown, 480, 379);
+    const std::vector<std::string> clicked = SentSoundCommands;
+    ASSERT_EQ(CurrentScene, 21);
+
+    SetUp();
+    FakeTick = 5000;
+    CueStarted = true;
+    SceneTick = 7;
+    FigureX = 99;
+    Press('W');
+    SentSoundCommands.clear();
+    Press('W');
+    EXPECT_EQ(SentSoundCommands, clicked);
+    EXPECT_EQ(CurrentScene, 21);
+    EXPECT_FALSE(CueStarted);
+    EXPECT_EQ(SceneTick, 0);
+    EXPECT_EQ(FigureX, -10);
+}
+
+// The mouse keeps its own rules; moving it onto another letter forgets the tapped or pressed one.
+TEST_F(MenuMouse, AMouseMoveOntoAnotherLetterForgetsTheChosenOne)
+{
+    FakeTick = 5000;
+    Press('B');
+    Send(MessageMouseMove, 178, 58);  // onto B itself: named as the mouse always names it, still chosen
+    Send(MessageMouseMove, 180, 60);
+    Press('B');
+    EXPECT_EQ(CurrentScene, 1);
+
+    SetUp();
+    FakeTick = 1200;  // within the quiet period: the mouse names nothing, but it has moved on all the same
+    Press('B');
+    Send(MessageMouseMove, 275, 58);
+    EXPECT_EQ(SentSoundCommands, Name('B'));
+    EXPECT_EQ(HoverCell, 2);
+    Press('B');
+    EXPECT_EQ(CurrentScene, MenuScene);
+    EXPECT_EQ(SentSoundCommands.size(), 6u);
+}
+
+static void PushKey(Uint32 type, SDL_Keycode key, SDL_Scancode scancode = SDL_SCANCODE_UNKNOWN, Uint16 modifiers = 0,
+                    Uint8 repeat = 0)
+{
+    SDL_Event event{};
+    event.type = type;
+    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    event.key.repeat = repeat;
+    event.key.keysym.sym = key;
+    event.key.keysym.scancode = scancode;
+    event.key.keysym.mod = modifiers;
+    ASSERT_EQ(SDL_PushEvent(&event), 1);
+}
+
+// A touch screen's finger, with the pointer SDL makes up for it: the pointer moves there and presses, or lets go.
+static void PushFinger(Uint32 type, float x, float y, SDL_TouchID device = 7)
+{
+    SDL_Event event{};
+    event.type = type;
+    event.tfinger.touchId = device;
+    event.tfinger.fingerId = 1;
+    event.tfinger.x = x;
+    event.tfinger.y = y;
+    ASSERT_EQ(SDL_PushEvent(&event), 1);
+    if (device == SDL_MOUSE_TOUCHID) return;
+    const Sint32 pointerX = static_cast<Sint32>(x * 742);
+    const Sint32 pointerY = static_cast<Sint32>(y * 523);
+    if (type == SDL_FINGERDOWN) {
+        event = {};
+        event.motion = {SDL_MOUSEMOTION, 0, 0, SDL_TOUCH_MOUSEID, 0, pointerX, pointerY, 0, 0};
+        ASSERT_EQ(SDL_PushEvent(&event), 1);
+    }
+    event = {};
+    event.button = {type == SDL_FINGERDOWN ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP, 0, 0, SDL_TOUCH_MOUSEID,
+                    SDL_BUTTON_LEFT, static_cast<Uint8>(type == SDL_FINGERDOWN ? SDL_PRESSED : SDL_RELEASED), 1, 0,
+                    pointerX, pointerY};
+    ASSERT_EQ(SDL_PushEvent(&event), 1);
+}
+
+// The letter a key types is what counts, whatever its place (on a French keyboard the key where Q is on an
+// English one types "a"); held with Ctrl it is a shortcut, and its repeats say so.
+TEST_F(MenuMouse, KeyEventsArriveAsTheLettersTheyType)
+{
+    ASSERT_TRUE(RegisterWindowClass("Win OpenGL", MainWindowProcedure, nullptr));
+    PushKey(SDL_KEYDOWN, SDLK_a, SDL_SCANCODE_Q);
+    PushKey(SDL_KEYDOWN, SDLK_a, SDL_SCANCODE_Q, 0, 1);
+    PushKey(SDL_KEYUP, SDLK_a, SDL_SCANCODE_Q);
+    PushKey(SDL_KEYDOWN, SDLK_z, SDL_SCANCODE_Y, KMOD_LSHIFT);
+    PushKey(SDL_KEYDOWN, SDLK_q, SDL_SCANCODE_Q, KMOD_LCTRL);
+    PushKey(SDL_KEYDOWN, SDLK_F11, SDL_SCANCODE_F11);
+    PushKey(SDL_KEYDOWN, SDLK_LEFT, SDL_SCANCODE_LEFT);
+    PushKey(SDL_KEYDOWN, SDLK_1, SDL_SCANCODE_1);
+    const std::vector<WindowMessage> messages = TakeAll();
+    const std::vector<std::vector<uint32_t>> expected = {
+        {MessageKeyDown, KeyLetterA, 0}, {MessageKeyDown, KeyLetterA, KeyWasDown}, {MessageKeyUp, KeyLetterA, 0},
+        {MessageKeyDown, KeyLetterZ, 0}, {MessageKeyDown, KeyOther, 0},           {MessageKeyDown, KeyF11, 0},
+        {MessageKeyDown, KeyArrowLeft, 0}, {MessageKeyDown, KeyOther, 0}};
+    std::vector<std::vector<uint32_t>> got;
+    for (const WindowMessage& message : messages) got.push_back({message.Kind, message.First, message.Second});
+    EXPECT_EQ(got, expected);
+    SDL_Quit();
+}
+
+// The pointer SDL makes up for a finger moves onto the letter and presses it in the same moment: taken as the
+// mouse, the name would begin and stop at once. The finger alone is the tap; one SDL makes up from the mouse is
+// none.
+TEST_F(MenuMouse, AFingerIsATapAndNeitherAMoveNorAClick)
+{
+    ASSERT_TRUE(RegisterWindowClass("Win OpenGL", MainWindowProcedure, nullptr));
+    CreateMainWindow("Brenvik Quillora", 0, 0, WindowWidth, WindowHeight + GetSystemMetric(MetricCaptionHeight));
+    ASSERT_NE(RenderContext, nullptr);
+    FakeTick = 5000;
+    PushFinger(SDL_FINGERDOWN, 178.5f / 742, 58.5f / 523);  // B
+    PushFinger(SDL_FINGERUP, 178.5f / 742, 58.5f / 523);
+    PushFinger(SDL_FINGERDOWN, 275.0f / 742, 58.0f / 523, SDL_MOUSE_TOUCHID);  // C, from the mouse
+    std::vector<WindowMessage> messages = TakeAll();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].Kind, MessageTap);
+    EXPECT_EQ(messages[0].Second, 178u | 58u << 16);
+    DispatchWindowMessage(messages[0]);
+    EXPECT_EQ(SentSoundCommands, Name('B'));
+    EXPECT_EQ(HoverCell, 0);
+
+    PushFinger(SDL_FINGERDOWN, 0.999f, 1.0f);  // the window's last pixel, not one past it
+    PushFinger(SDL_FINGERDOWN, 190.0f / 742, 70.0f / 523);  // B again
+    messages = TakeAll();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].Second, 741u | 522u << 16);
+    for (const WindowMessage& message : messages) DispatchWindowMessage(message);
+    EXPECT_EQ(CurrentScene, 1);
+
+    DeleteRenderContext(RenderContext);
+    RenderContext = nullptr;
+    DeviceContext = nullptr;
     SDL_Quit();
 }

@@ -1,5 +1,5 @@
 // trace_test.cpp -- quillora-trace itself: repeatable output, its options, its shots, and the menu's
-// mouse handling as a script drives it.
+// mouse, key and tap handling as a script drives it.
 #include <gtest/gtest.h>
 #include <algorithm>
 #include "TraceRun.h"
@@ -20,7 +20,8 @@ TEST(Trace, TwoRunsWithTheSameOptionsPrintTheSameBytes)
 TEST(Trace, BadOptionsExitWithCode2AndOneLine)
 {
     for (const char* options : {"--frames", "--frames ten", "--frames -3", "--bogus", "--move 1,2@0", "--click 1,2",
-                                "--move '1;2@3'", "--shot 3", "--shot 0:/tmp/x.png", "--data /no/such/place"}) {
+                                "--move '1;2@3'", "--shot 3", "--shot 0:/tmp/x.png", "--data /no/such/place",
+                                "--key B@2", "--key b", "--key f12@2", "--key b@0", "--tap 1@3", "--tap 1,2,3@3"}) {
         const TraceRun run = RunTrace(options);
         EXPECT_EQ(run.ExitCode, 2) << options;
         EXPECT_TRUE(run.Output.empty()) << options;
@@ -89,4 +90,64 @@ TEST(Trace, FourHundredFramesRunToTheEnd)
     const TraceRun run = RunTrace("--frames 400 --click 80,58@2");
     EXPECT_EQ(run.ExitCode, 0);
     EXPECT_EQ(run.Frames.size(), 400u);
+}
+
+// Everything the run printed after frame F - 1's line: what frame F and the later ones did.
+static std::string OutputFrom(const TraceRun& run, long frame)
+{
+    const size_t line = run.Output.find("{\"frame\":" + std::to_string(frame - 1) + ",\"tick\"");
+    if (line == std::string::npos || frame > static_cast<long>(run.Frames.size())) {
+        ADD_FAILURE() << "the run drew no frame " << frame;
+        return "";
+    }
+    return run.Output.substr(run.Output.find('\n', line) + 1);
+}
+
+static std::vector<std::string> NameOf(char letter)
+{
+    return {"close soundx", std::string("open laut2") + letter + ".wav alias soundx", "play soundx"};
+}
+
+// A letter's key names it at once, in the menu's quiet period too; the same key again opens the scene just as a
+// click does, and from then on keys and taps change nothing, frame by frame.
+TEST(Trace, ALetterKeyThenTheSameKeyOpensTheSceneAsAClickAndTheSceneIgnoresKeysAndTaps)
+{
+    const TraceRun clicked = RunTrace("--frames 40 --click 178,58@4");
+    const TraceRun pressed = RunTrace("--frames 40 --key b@3 --key b@4 --key b@6 --key b@7 --key c@7 --tap 178,58@8 "
+                                      "--tap 178,58@9 --key left@10 --key f11@10");
+    ASSERT_EQ(pressed.ExitCode, 0) << pressed.Errors;
+    EXPECT_EQ(SoundsInFrame(pressed, 3), NameOf('b'));  // 180 ms after the menu appeared
+    EXPECT_EQ(FrameAt(pressed, 4).Scene, 1);
+    EXPECT_EQ(OutputFrom(pressed, 4), OutputFrom(clicked, 4));
+}
+
+// Another letter between two presses of the same one names that letter instead, whether it came as a key or a
+// tap; taps and keys choose together, and a mouse move onto another letter forgets the choice, even while the
+// mouse itself is kept quiet.
+TEST(Trace, AnotherLetterBetweenTwoPressesNamesItInstead)
+{
+    const TraceRun run = RunTrace("--frames 10 --key b@2 --key c@3 --key b@4 --tap 275,58@5 --tap 178,58@6 "
+                                  "--move 373,58@7 --key b@8 --key b@9");
+    ASSERT_EQ(run.ExitCode, 0) << run.Errors;
+    for (const auto& [frame, letter] : std::vector<std::pair<long, char>>{{2, 'b'}, {3, 'c'}, {4, 'b'}, {5, 'c'},
+                                                                          {6, 'b'}, {8, 'b'}})
+        EXPECT_EQ(SoundsInFrame(run, frame), NameOf(letter)) << "frame " << frame;
+    EXPECT_TRUE(SoundsInFrame(run, 7).empty());
+    EXPECT_EQ(FrameAt(run, 8).Scene, 25);
+    EXPECT_EQ(FrameAt(run, 9).Scene, 1);
+}
+
+// A tap, then the same tap, anywhere in the letter's cell; W's key and W's taps open the scene V and W share,
+// exactly as a click on W does.
+TEST(Trace, ATapThenTheSameTapOpensTheSceneAsAClick)
+{
+    const TraceRun clicked = RunTrace("--frames 30 --click 480,379@3");
+    const TraceRun tapped = RunTrace("--frames 30 --tap 480,379@2 --tap 430,340@3");
+    const TraceRun pressed = RunTrace("--frames 30 --key w@2 --key w@3");
+    ASSERT_EQ(tapped.ExitCode, 0) << tapped.Errors;
+    EXPECT_EQ(FrameAt(clicked, 3).Scene, 21);
+    EXPECT_EQ(SoundsInFrame(tapped, 2), NameOf('w'));
+    EXPECT_EQ(SoundsInFrame(pressed, 2), NameOf('w'));
+    EXPECT_EQ(OutputFrom(tapped, 3), OutputFrom(clicked, 3));
+    EXPECT_EQ(OutputFrom(pressed, 3), OutputFrom(clicked, 3));
 }

@@ -1,5 +1,6 @@
 // WindowProcedure.cpp -- the main window's messages: the GL context, the projection, the arrow keys,
-// and the menu's mouse: a letter's name on hover, its scene on a click.
+// and the menu's letters: the mouse speaks a name on hover and opens the scene on a click; a tap or a
+// letter key speaks the name first and opens the scene when the same letter comes again.
 #include <cstdio>
 #include "app/App.h"
 #include "framework/SceneSetup.h"
@@ -18,16 +19,32 @@ static void ReleaseContexts(WindowHandle window)
     DeviceContext = nullptr;
 }
 
+static void SpeakLetterName(int cell)
+{
+    char open[40];
+    std::snprintf(open, sizeof open, "open laut2%c.wav alias soundx", 'a' + cell);
+    SendSoundCommand("close soundx");
+    SendSoundCommand(open);
+    SendSoundCommand("play soundx");
+}
+
+static void OpenLetterScene(int cell)
+{
+    SendSoundCommand("close sound");
+    CueStarted = false;
+    SceneTick = 0;
+    CurrentScene = SceneForCell(cell);
+    SendSoundCommand("stop soundx");
+    SceneSetup();
+}
+
 static void HoverOverMenu(uint32_t x, uint32_t y)
 {
     const int cell = LetterCellAt(x, y);
     if (cell < 0) return;
-    if (cell != HoverCell && static_cast<uint32_t>(TickCount() - MenuEnterTick) > MenuQuietMilliseconds) {
-        char open[40];
-        std::snprintf(open, sizeof open, "open laut2%c.wav alias soundx", 'a' + cell);
-        SendSoundCommand("close soundx");
-        SendSoundCommand(open);
-        SendSoundCommand("play soundx");
+    if (cell != HoverCell) {
+        if (static_cast<uint32_t>(TickCount() - MenuEnterTick) > MenuQuietMilliseconds) SpeakLetterName(cell);
+        if (cell != ChosenCell) ChosenCell = -1;  // the mouse has moved on to another letter
     }
     HoverCell = cell;  // remembered even while the menu is quiet
 }
@@ -35,13 +52,25 @@ static void HoverOverMenu(uint32_t x, uint32_t y)
 static void ClickOnMenu(uint32_t x, uint32_t y)
 {
     const int cell = LetterCellAt(x, y);
+    if (cell >= 0) OpenLetterScene(cell);
+}
+
+// A tap or a letter key: deliberate, so the quiet period does not hold it back. The first names the letter,
+// the same letter again opens it. The mouse's HoverCell is left alone, so a mouse user's menu is unchanged.
+static void ChooseOnMenu(int cell)
+{
     if (cell < 0) return;
-    SendSoundCommand("close sound");
-    CueStarted = false;
-    SceneTick = 0;
-    CurrentScene = SceneForCell(cell);
-    SendSoundCommand("stop soundx");
-    SceneSetup();
+    if (cell == ChosenCell) {
+        OpenLetterScene(cell);
+        return;
+    }
+    SpeakLetterName(cell);
+    ChosenCell = cell;
+}
+
+static int LetterCellOfKey(uint32_t key)
+{
+    return key >= KeyLetterA && key <= KeyLetterZ ? static_cast<int>(key - KeyLetterA) : -1;
 }
 
 static void SetArrowKey(uint32_t key, bool down)
@@ -97,12 +126,18 @@ int32_t MainWindowProcedure(const WindowMessage& message)
     case MessageKeyDown:
     case MessageKeyUp:
         SetArrowKey(message.First, message.Kind == MessageKeyDown);
+        // A held key repeats; only its first press chooses, so holding a letter never opens its scene.
+        if (CurrentScene == MenuScene && message.Kind == MessageKeyDown && (message.Second & KeyWasDown) == 0)
+            ChooseOnMenu(LetterCellOfKey(message.First));
         return 0;
     case MessageMouseMove:
         if (CurrentScene == MenuScene) HoverOverMenu(x, y);
         return 0;
     case MessageLeftButtonDown:
         if (CurrentScene == MenuScene) ClickOnMenu(x, y);
+        return 0;
+    case MessageTap:
+        if (CurrentScene == MenuScene) ChooseOnMenu(LetterCellAt(x, y));
         return 0;
     default:
         return DefaultWindowProcedure(message);

@@ -139,6 +139,7 @@ void SceneSetup()
 {
     SceneEndCount = 0;
     MenuPictureShown = false;
+    ChosenCell = -1;  // back at the menu, a tap or a letter key names its letter before it opens it
     glClearIndex(0);
     glClearDepth(1.0);
     glEnable(GL_DEPTH_TEST);

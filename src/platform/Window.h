@@ -14,21 +14,29 @@ enum MessageKind {
     MessagePaint,
     MessageClose,           // the close box
     MessageDestroy,         // sent from inside DestroyMainWindow
-    MessageKeyDown,         // First: key code
-    MessageKeyUp,
+    MessageKeyDown,         // First: key code; Second: KeyWasDown when the key is held and repeats
+    MessageKeyUp,           // First: key code
     MessageMouseMove,       // Second: client x in the low 16 bits, y in the high 16 bits
     MessageLeftButtonDown,  // Second: as for MessageMouseMove
+    MessageTap,             // a finger touched the screen; Second: as for MessageMouseMove
     MessageQuit,            // the quit request; never dispatched
     MessageOther            // anything else the window system says
 };
 
+// The window system's key codes: a letter key is the code of its capital letter, the letter it types in the
+// keyboard's layout (so the key that types "a" on a French keyboard is KeyLetterA).
 enum KeyCode : uint32_t {
     KeyOther = 0,
     KeyArrowLeft = 0x25,
     KeyArrowUp = 0x26,
     KeyArrowRight = 0x27,
-    KeyArrowDown = 0x28
+    KeyArrowDown = 0x28,
+    KeyLetterA = 'A',
+    KeyLetterZ = 'Z',
+    KeyF11 = 0x7A
 };
+// In a key-down message's Second: the key was already down, and this press is the keyboard's repeat.
+constexpr uint32_t KeyWasDown = 1u << 30;
 
 struct WindowMessage {
     WindowHandle Window;

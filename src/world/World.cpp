@@ -12,6 +12,7 @@ bool KeyUp, KeyDown, KeyLeft, KeyRight;
 uint32_t MenuEnterTick;
 bool MenuPictureShown;
 int32_t HoverCell = 0;
+int32_t ChosenCell = -1;
 uint8_t StoneTexture[StoneTextureBytes];
 ImageRecord BackgroundBitmap;
 uint8_t* BackgroundImage;

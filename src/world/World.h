@@ -31,6 +31,8 @@ extern bool KeyUp, KeyDown, KeyLeft, KeyRight;  // arrow keys; kept by the windo
 extern uint32_t MenuEnterTick;        // the menu's last set-up: letter names are quiet for 1500 ms after it
 extern bool MenuPictureShown;         // the menu's frame is on show; set-up and paint messages clear it
 extern int32_t HoverCell;             // the letter cell last seen under the mouse; never reset
+extern int32_t ChosenCell;            // the letter cell the last tap or letter key named, -1 for none; every
+                                      // set-up and a mouse move onto another letter clear it
 extern uint8_t StoneTexture[StoneTextureBytes];  // 64 x 64 red-green-blue texels, reread by every set-up
 extern ImageRecord BackgroundBitmap;  // the picture behind the scene, replaced by every set-up
 extern uint8_t* BackgroundImage;      // its pixels: 760 x 550, red-green-blue after set-up, bottom row first

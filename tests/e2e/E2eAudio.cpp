@@ -5,6 +5,9 @@
 #include <cstring>
 #include "E2eCheck.h"
 
+// A recording is heard within this long of the moment it was sent (plus its own silent lead-in).
+constexpr double SoundWithinSeconds = 0.100;
+
 std::vector<int16_t> ReadCaptureLeft(const std::string& path)
 {
     std::vector<int16_t> left;
@@ -102,4 +105,45 @@ double CaptureTime(const std::vector<AudioGrowth>& growth, long sampleFrame)
         previousWrite = step.Time;
     }
     return growth.empty() ? 0 : growth.back().Time;
+}
+
+// Every expected recording is heard, where and as it was sent; nothing is heard that nobody sent.
+void JudgeSounds(const std::string& dir, const std::string& data, const RecorderLog& log,
+                        const std::vector<ExpectedSound>& expected)
+{
+    const std::vector<int16_t> capture = ReadCaptureLeft(dir + "/capture.raw");
+    const std::vector<SoundSpan> heard = FindSounds(capture, CaptureRate / 10);
+    std::vector<bool> used(heard.size(), false);
+    for (const ExpectedSound& sound : expected) {
+        const std::vector<int16_t> recording = ReadMonoWav(data + "/" + sound.File);
+        const long leadIn = FirstAudible(recording);
+        const double lead = static_cast<double>(leadIn) / CaptureRate;
+        auto distance = [&](const SoundSpan& span) {
+            const double at = CaptureTime(log.Audio, span.Start);
+            return at < sound.Earliest + lead ? at - sound.Earliest - lead
+                   : at > sound.Latest + lead ? at - sound.Latest - lead
+                                              : 0.0;
+        };
+        long best = -1;
+        for (size_t i = 0; i < heard.size(); i++)
+            if (!used[i] && (best < 0 || std::fabs(distance(heard[i])) < std::fabs(distance(heard[static_cast<size_t>(best)]))))
+                best = static_cast<long>(i);
+        if (best < 0 || leadIn < 0) {
+            Report(false, "sound", "%s (sent %s) was never heard", sound.File.c_str(), sound.When.c_str());
+            continue;
+        }
+        used[static_cast<size_t>(best)] = true;
+        const SoundSpan& span = heard[static_cast<size_t>(best)];
+        const double offset = distance(span);
+        const double likeness = Correlation(capture, span.Start, recording, leadIn, CaptureRate / 10);
+        Report(std::fabs(offset) <= SoundWithinSeconds && likeness > 0.9, "sound",
+               "%-11s sent %-14s heard %+4.0f ms from then (allowed %.0f), %.2f s long, likeness %.3f",
+               sound.File.c_str(), sound.When.c_str(), offset * 1000, SoundWithinSeconds * 1000,
+               static_cast<double>(span.End - span.Start) / CaptureRate, likeness);
+    }
+    for (size_t i = 0; i < heard.size(); i++)
+        if (!used[i])
+            Report(false, "sound", "a sound nobody sent, %.2f s into the capture (%.2f s long)",
+                   static_cast<double>(heard[i].Start) / CaptureRate,
+                   static_cast<double>(heard[i].End - heard[i].Start) / CaptureRate);
 }

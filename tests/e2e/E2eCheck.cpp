@@ -10,7 +10,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
-#include <map>
+#include <functional>
 #include <set>
 #include "E2eCheck.h"
 
@@ -18,13 +18,12 @@
 // GL and the offscreen one rasterise a hair differently); neighbouring frames differ in thousands.
 constexpr long SamePictureMostPixels = 400;
 constexpr int PixelTolerance = 2;
-constexpr double SoundWithinSeconds = 0.100;
 constexpr long ScenePasses = 3;
 constexpr long SceneFramesPerPass = 40;
 
 static int Failures = 0;
 
-static void Report(bool passed, const char* step, const char* format, ...)
+void Report(bool passed, const char* step, const char* format, ...)
 {
     std::printf("%s %s: ", passed ? "ok" : "FAILED", step);
     va_list arguments;
@@ -97,6 +96,97 @@ static const ScriptAction* FindAction(const std::vector<ScriptAction>& actions, 
     for (const ScriptAction& action : actions)
         if (action.Kind == kind) return &action;
     return nullptr;
+}
+
+// Every compared frame shows what the trace drew at that frame (its shot is FILES-N.png for trace frame N).
+static void CompareWithTrace(const RecorderLog& log, const std::string& dir, const std::string& files,
+                             const std::set<long>& shots, const std::function<long(long)>& real, const char* step)
+{
+    long worst = 0;
+    long worstFrame = 0;
+    std::vector<long> mismatched;
+    long compared = 0;
+    for (long frame : shots) {
+        if (real(frame) > static_cast<long>(log.Frames.size()) || Frame(log, real(frame)).Picture < 0) continue;
+        compared++;
+        Rgb shown;
+        Rgb wanted;
+        const bool read =
+            ReadRecordedPicture(dir + "/pictures.rgb", log.Width, log.Height, Frame(log, real(frame)).Picture, &shown) &&
+            ReadPng(files + std::to_string(frame) + ".png", &wanted);
+        const long differing = read ? DifferingPixels(shown, wanted, PixelTolerance) : log.Width * log.Height;
+        if (differing > worst) {
+            worst = differing;
+            worstFrame = frame;
+        }
+        if (differing > SamePictureMostPixels) mismatched.push_back(frame);
+    }
+    std::string list;
+    for (long frame : mismatched) list += " " + std::to_string(frame);
+    Report(mismatched.empty() && compared > 0, step,
+           "%ld frames compared; most differing pixels %ld (trace frame %ld), allowed %ld; mismatched:%s", compared,
+           worst, worstFrame, SamePictureMostPixels, mismatched.empty() ? " none" : list.c_str());
+}
+
+// Back at the menu, the script pressed a letter's key twice: the first press names the letter, the second opens
+// its scene. A trace that presses the same key before its frames 2 and 3 draws that scene from its frame 3 on,
+// as the real window does from the first frame after the second press; it adds the sounds to hear.
+static void CheckLetterKey(const RecorderLog& log, const std::string& dir, const std::string& data,
+                           const std::string& trace, const std::vector<ScriptAction>& actions, double period,
+                           std::vector<ExpectedSound>& sounds)
+{
+    std::vector<size_t> keys;
+    for (size_t i = 0; i < actions.size(); i++)
+        if (actions[i].Kind == "key" && actions[i].Words.size() == 1) keys.push_back(i);
+    if (keys.size() != 2 || keys[0] + 1 >= actions.size() || actions[keys[0] + 1].Kind != "pressed") {
+        Report(false, "letter key", "the script logged no two presses of a letter's key");
+        return;
+    }
+    const ScriptAction& first = actions[keys[0]];
+    const ScriptAction& pressed = actions[keys[0] + 1];
+    const ScriptAction& second = actions[keys[1]];
+    long before = -1;  // the menu's picture when the second press came
+    long sceneFirst = -1;
+    for (const RealFrame& frame : log.Frames) {
+        if (frame.Time < second.Time) before = frame.Picture;
+        if (frame.Time > second.Time && frame.Picture >= 0 && frame.Picture != before) {
+            sceneFirst = frame.Number;
+            break;
+        }
+    }
+    const long lastFrame = static_cast<long>(log.Frames.size());
+    if (sceneFirst < 0) {
+        Report(false, "letter key", "no scene frames after the second press of \"%s\"", first.Words[0].c_str());
+        return;
+    }
+    if (Frame(log, sceneFirst - 1).Time > second.Time && Frame(log, sceneFirst - 1).Picture < 0) sceneFirst--;
+    const double pressToScene = Frame(log, sceneFirst).Time - second.Time;
+    Report(pressToScene > 0 && pressToScene <= 0.300, "letter key",
+           "the scene's first frame was presented %.0f ms after the second press of \"%s\"; want at most 300 ms",
+           pressToScene * 1000, first.Words[0].c_str());
+
+    constexpr long TraceSceneFirst = 3;
+    auto real = [&](long traceFrame) { return traceFrame - TraceSceneFirst + sceneFirst; };
+    const long frames = TraceSceneFirst + lastFrame - sceneFirst;
+    std::string command = trace + " --data '" + data + "' --frames " + std::to_string(frames) + " --key " +
+                          first.Words[0] + "@2 --key " + second.Words[0] + "@" + std::to_string(TraceSceneFirst);
+    std::set<long> shots;
+    for (long frame = TraceSceneFirst; frame <= frames; frame += 5) shots.insert(frame);
+    for (long frame : shots) command += " --shot " + std::to_string(frame) + ":" + dir + "/trace-key-" + std::to_string(frame) + ".png";
+    TraceOutput expected;
+    if (!RunTrace(command, &expected) || static_cast<long>(expected.States.size()) != frames) {
+        Report(false, "trace", "quillora-trace did not run: %s", command.c_str());
+        return;
+    }
+    CompareWithTrace(log, dir, dir + "/trace-key-", shots, real, "the key's scene matches the trace");
+    for (const TracePlay& play : PlaysOf(expected)) {
+        if (play.Frame == 2 && play.Alias == "soundx") {
+            sounds.push_back({play.File, "after key 1", first.Time, pressed.Time + period});
+        } else if (play.Frame >= TraceSceneFirst) {
+            const double sent = Frame(log, real(play.Frame)).Time;
+            sounds.push_back({play.File, "after key frame " + std::to_string(play.Frame), sent, sent});
+        }  // the trace's own start-up: the real menu had its cue long before
+    }
 }
 
 int main(int argc, char** argv)
@@ -205,31 +295,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    // Every compared frame shows what the trace drew at that frame.
-    const std::string pictures = dir + "/pictures.rgb";
-    long worst = 0;
-    long worstFrame = 0;
-    std::vector<long> mismatched;
-    long compared = 0;
-    for (long frame : shots) {
-        if (Frame(log, real(frame)).Picture < 0) continue;
-        compared++;
-        Rgb shown;
-        Rgb wanted;
-        const bool read = ReadRecordedPicture(pictures, log.Width, log.Height, Frame(log, real(frame)).Picture, &shown) &&
-                          ReadPng(dir + "/trace-" + std::to_string(frame) + ".png", &wanted);
-        const long differing = read ? DifferingPixels(shown, wanted, PixelTolerance) : log.Width * log.Height;
-        if (differing > worst) {
-            worst = differing;
-            worstFrame = frame;
-        }
-        if (differing > SamePictureMostPixels) mismatched.push_back(frame);
-    }
-    std::string list;
-    for (long frame : mismatched) list += " " + std::to_string(frame);
-    Report(mismatched.empty(), "frames match the trace",
-           "%ld frames compared; most differing pixels %ld (trace frame %ld), allowed %ld; mismatched:%s", compared,
-           worst, worstFrame, SamePictureMostPixels, mismatched.empty() ? " none" : list.c_str());
+    CompareWithTrace(log, dir, dir + "/trace-", shots, real, "frames match the trace");
 
     // Between the compared frames: the picture changes exactly when the trace's figure moved, so no frame
     // was skipped, repeated or changed by the moves, clicks and keys sent during the scene.
@@ -241,7 +307,7 @@ int main(int argc, char** argv)
                                              expected.States[static_cast<size_t>(frame - 3)]);
         if (realChanged != traceChanged) offBeat.push_back(frame);
     }
-    list.clear();
+    std::string list;
     for (long frame : offBeat) list += " " + std::to_string(frame);
     Report(offBeat.empty(), "scene runs undisturbed",
            "%ld scene frames; trace frames whose change differs from the real window's:%s", sceneFrames,
@@ -287,70 +353,22 @@ int main(int argc, char** argv)
         }
     }
 
-    // The sound: every recording the trace says was played is heard, where the frames say it was sent.
-    const std::vector<int16_t> capture = ReadCaptureLeft(dir + "/capture.raw");
-    const std::vector<SoundSpan> heard = FindSounds(capture, CaptureRate / 10);
-    std::vector<bool> used(heard.size(), false);
-    std::map<std::string, std::string> openFile;
+    // The sound of the mouse's part: every recording the trace played, at the moment it was sent. Letter names
+    // are sent when the window procedure handles the move, right after the first frame that follows it; every
+    // other recording is sent by a frame, after it is presented.
+    std::vector<ExpectedSound> sounds;
     size_t namesSpoken = 0;
-    for (const TraceSound& sound : expected.Sounds) {
-        char file[64];
-        char alias[32];
-        if (std::sscanf(sound.Command.c_str(), "open %63s alias %31s", file, alias) == 2) {
-            if (openFile.count(alias) == 0) openFile[alias] = file;
-            continue;
-        }
-        if (std::sscanf(sound.Command.c_str(), "close %31s", alias) == 1) {
-            openFile.erase(alias);
-            continue;
-        }
-        if (std::sscanf(sound.Command.c_str(), "play %31s", alias) != 1 || openFile.count(alias) == 0) continue;
-        // Letter names are sent when the window procedure handles the move, right after the first frame
-        // that follows it; every other recording is sent by a frame, after it is presented.
-        const std::string& name = openFile[alias];
-        const std::vector<int16_t> recording = ReadMonoWav(data + "/" + name);
-        const long leadIn = FirstAudible(recording);
-        const double lead = static_cast<double>(leadIn) / CaptureRate;
-        double earliest = 0;
-        double latest = 0;
-        std::string when;
-        if (std::string(alias) == "soundx" && namesSpoken < hovers.size()) {
-            earliest = hovers[namesSpoken].first->Time + lead;
-            latest = hovers[namesSpoken].second->Time + period + lead;
-            when = "after hover " + std::to_string(namesSpoken + 1);
+    for (const TracePlay& play : PlaysOf(expected)) {
+        if (play.Alias == "soundx" && namesSpoken < hovers.size()) {
+            sounds.push_back({play.File, "after hover " + std::to_string(namesSpoken + 1),
+                              hovers[namesSpoken].first->Time, hovers[namesSpoken].second->Time + period});
             namesSpoken++;
-        } else if (sound.Frame >= sceneStart || sound.Frame <= 1) {
-            if (real(sound.Frame) > lastFrame) continue;
-            earliest = latest = Frame(log, std::max(real(sound.Frame), 1L)).Time + lead;
-            when = "after frame " + std::to_string(sound.Frame);
-        } else {
-            continue;  // nothing else plays in the menu
-        }
-        auto distance = [&](const SoundSpan& span) {
-            const double at = CaptureTime(log.Audio, span.Start);
-            return at < earliest ? at - earliest : at > latest ? at - latest : 0.0;
-        };
-        long best = -1;
-        for (size_t i = 0; i < heard.size(); i++)
-            if (!used[i] && (best < 0 || std::fabs(distance(heard[i])) < std::fabs(distance(heard[static_cast<size_t>(best)]))))
-                best = static_cast<long>(i);
-        if (best < 0 || leadIn < 0) {
-            Report(false, "sound", "%s (sent %s) was never heard", name.c_str(), when.c_str());
-            continue;
-        }
-        used[static_cast<size_t>(best)] = true;
-        const SoundSpan& span = heard[static_cast<size_t>(best)];
-        const double offset = distance(span);
-        const double likeness = Correlation(capture, span.Start, recording, leadIn, CaptureRate / 10);
-        Report(std::fabs(offset) <= SoundWithinSeconds && likeness > 0.9, "sound",
-               "%-11s sent %-14s heard %+4.0f ms from then (allowed %.0f), %.2f s long, likeness %.3f", name.c_str(),
-               when.c_str(), offset * 1000, SoundWithinSeconds * 1000,
-               static_cast<double>(span.End - span.Start) / CaptureRate, likeness);
+        } else if ((play.Frame >= sceneStart || play.Frame <= 1) && real(play.Frame) <= lastFrame) {
+            const double sent = Frame(log, std::max(real(play.Frame), 1L)).Time;
+            sounds.push_back({play.File, "after frame " + std::to_string(play.Frame), sent, sent});
+        }  // nothing else plays in the menu
     }
-    for (size_t i = 0; i < heard.size(); i++)
-        if (!used[i])
-            Report(false, "sound", "a sound nobody sent, %.2f s into the capture (%.2f s long)",
-                   static_cast<double>(heard[i].Start) / CaptureRate,
-                   static_cast<double>(heard[i].End - heard[i].Start) / CaptureRate);
+    CheckLetterKey(log, dir, data, trace, actions, period, sounds);
+    JudgeSounds(dir, data, log, sounds);
     return Failures == 0 ? 0 : 1;
 }

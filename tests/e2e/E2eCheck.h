@@ -50,16 +50,36 @@ struct TraceOutput {
     std::vector<TraceState> States;  // States[i] is frame i + 1
 };
 
+// A "play" among a trace's sound lines: the frame it was sent for, its alias and the file open under it.
+struct TracePlay {
+    long Frame;
+    std::string Alias;
+    std::string File;
+};
+
+// A recording that should be heard, and when it was sent: a stretch of wall-clock time.
+struct ExpectedSound {
+    std::string File;
+    std::string When;  // for the report
+    double Earliest;
+    double Latest;
+};
+
 struct Rgb {
     int Width = 0;
     int Height = 0;
     std::vector<unsigned char> Pixels;  // red, green, blue, rows top down
 };
 
+// E2eCheck.cpp: one line per check, "ok" or "FAILED"; a failure makes the checker's exit status 1.
+void Report(bool passed, const char* step, const char* format, ...);
+
 // E2eLogs.cpp
 bool ReadRecorderLog(const std::string& path, RecorderLog* log);
 std::vector<ScriptAction> ReadScriptActions(const std::string& path);
 bool RunTrace(const std::string& command, TraceOutput* output);
+// Every play of a recording, in order; an open under an alias that is already open keeps the old file.
+std::vector<TracePlay> PlaysOf(const TraceOutput& trace);
 // Picture number 'index' of the recorder's picture file.
 bool ReadRecordedPicture(const std::string& path, int width, int height, long index, Rgb* picture);
 bool ReadPng(const std::string& path, Rgb* picture);
@@ -88,3 +108,6 @@ std::vector<SoundSpan> FindSounds(const std::vector<int16_t>& samples, long gap)
 double Correlation(const std::vector<int16_t>& a, long from, const std::vector<int16_t>& b, long bFrom, long count);
 // The wall-clock time at which a sample frame of the capture was heard.
 double CaptureTime(const std::vector<AudioGrowth>& growth, long sampleFrame);
+// Every expected recording is heard in the run's capture, where and as it was sent; nothing else is heard.
+void JudgeSounds(const std::string& dir, const std::string& data, const RecorderLog& log,
+                 const std::vector<ExpectedSound>& expected);

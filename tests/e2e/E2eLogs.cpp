@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_PNG
@@ -92,6 +93,24 @@ bool RunTrace(const std::string& command, TraceOutput* output)
         line.clear();
     }
     return pclose(pipe) == 0;
+}
+
+std::vector<TracePlay> PlaysOf(const TraceOutput& trace)
+{
+    std::vector<TracePlay> plays;
+    std::map<std::string, std::string> openFile;
+    for (const TraceSound& sound : trace.Sounds) {
+        char file[64];
+        char alias[32];
+        if (std::sscanf(sound.Command.c_str(), "open %63s alias %31s", file, alias) == 2) {
+            if (openFile.count(alias) == 0) openFile[alias] = file;
+        } else if (std::sscanf(sound.Command.c_str(), "close %31s", alias) == 1) {
+            openFile.erase(alias);
+        } else if (std::sscanf(sound.Command.c_str(), "play %31s", alias) == 1 && openFile.count(alias) != 0) {
+            plays.push_back({sound.Frame, alias, openFile[alias]});
+        }
+    }
+    return plays;
 }
 
 bool ReadRecordedPicture(const std::string& path, int width, int height, long index, Rgb* picture)

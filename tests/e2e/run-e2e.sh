@@ -12,6 +12,7 @@ caption="Brenvik Quillora"
 client_width=742
 client_height=523
 scene_frames=120  # scene A: three passes of 40 frames
+key_scene_frames=30  # scene B, opened with its key: its letter sound comes in its 21st frame
 
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -202,7 +203,7 @@ note disturb click B
 xdotool click 1
 frame_at_least $((scene_first + 50))
 note disturb keys
-xdotool key Left Up Right Down
+xdotool key Left Up Right Down b b
 frame_at_least $((scene_first + 53))
 note disturb keydown Left
 xdotool keydown Left
@@ -221,6 +222,24 @@ frame_at_least $((scene_first + scene_frames))  # the menu, drawn once
 import -window "$window" "$art/back.png" || fail "import could not take a screenshot"
 note shot "$art/back.png" back
 sleep 0.5  # the menu's click sound is written out
+
+step="pressing a letter's key twice"
+# The first press names the letter, the second opens its scene.
+drain_frames
+note key b
+xdotool key b
+note pressed
+sleep 0.8  # "B" has been said in full before the second press stops it
+drain_frames
+note key b
+key_time=$EPOCHREALTIME
+xdotool key b
+back_picture=$picture
+while [ "$picture" = "$back_picture" ] || [ "$picture" -lt 0 ]; do
+  next_frame
+  [ "$(milliseconds_since "$key_time")" -le 1000 ] || fail "the menu was still shown 1 s after the second press"
+done
+frame_at_least $((frame + key_scene_frames))  # past the scene's letter sound
 
 step="closing through the window manager"
 note close

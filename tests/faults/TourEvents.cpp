@@ -184,9 +184,9 @@ void PrepareReplayFrame()
     }
     if (CurrentScene == MenuScene) {
         // Between a round's last visit and the rollover above, Visit is past the end: nothing to point at.
-        if (MenuFrames == MenuFramesBeforeMove) QueueReplayMessage(MessageMouseMove, CellPosition(Order[Visit]));
+        if (MenuFrames == MenuFramesBeforeMove) QueueReplayMessage(MessageMouseMove, 0, CellPosition(Order[Visit]));
         if (MenuFrames == MenuFramesBeforeClick) {
-            QueueReplayMessage(MessageLeftButtonDown, CellPosition(Order[Visit]));
+            QueueReplayMessage(MessageLeftButtonDown, 0, CellPosition(Order[Visit]));
             VisitStarted = frame;
             Visits++;
             Visit++;

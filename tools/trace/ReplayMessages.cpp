@@ -11,9 +11,9 @@ static std::deque<WindowMessage> DueMessages;  // the next frame's scripted mess
 static bool FrameUnderWay;                     // the loop was told no message waits, so it draws TraceFrame
 static std::chrono::steady_clock::time_point FrameStarted;
 
-void QueueReplayMessage(MessageKind kind, uint32_t second)
+void QueueReplayMessage(MessageKind kind, uint32_t first, uint32_t second)
 {
-    DueMessages.push_back({nullptr, kind, 0, second});
+    DueMessages.push_back({nullptr, kind, first, second});
 }
 
 double ReplayFrameMilliseconds()

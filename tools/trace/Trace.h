@@ -18,7 +18,7 @@ void PrintFrameLine(const double* milliseconds);
 // drawn and updated, and the start of the next one (the clock, the messages due, or the end of the run).
 void FinishReplayFrame();
 void PrepareReplayFrame();
-// A message the loop is to handle before the next frame. Second: as in the window's messages.
-void QueueReplayMessage(MessageKind kind, uint32_t second);
+// A message the loop is to handle before the next frame. First and Second: as in the window's messages.
+void QueueReplayMessage(MessageKind kind, uint32_t first, uint32_t second);
 // Wall-clock milliseconds since the frame under way began.
 double ReplayFrameMilliseconds();

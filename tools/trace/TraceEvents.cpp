@@ -75,6 +75,31 @@ static void ScriptClick(const std::string& value, const std::string& option)
     ScriptPointer(MessageLeftButtonDown, value, option);
 }
 
+static void ScriptTap(const std::string& value, const std::string& option)
+{
+    ScriptPointer(MessageTap, value, option);
+}
+
+// "K@F": a press and a release of the key that types letter K, or of F11 or an arrow key.
+static void ScriptKey(const std::string& value, const std::string& option)
+{
+    std::string name;
+    const long frame = EventFrame(value, option, &name);
+    if (frame < 0) Fail(option + " wants K@F, not \"" + value + "\"", 2);
+    static const std::map<std::string, uint32_t> NamedKeys = {
+        {"f11", KeyF11}, {"left", KeyArrowLeft}, {"right", KeyArrowRight}, {"up", KeyArrowUp}, {"down", KeyArrowDown}};
+    uint32_t key = KeyOther;
+    if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') {
+        key = KeyLetterA + static_cast<uint32_t>(name[0] - 'a');
+    } else if (auto named = NamedKeys.find(name); named != NamedKeys.end()) {
+        key = named->second;
+    } else {
+        Fail(option + " wants a key a-z, f11, left, right, up or down, not \"" + name + "\"", 2);
+    }
+    Options.Events[frame].push_back({nullptr, MessageKeyDown, key, 0});
+    Options.Events[frame].push_back({nullptr, MessageKeyUp, key, 0});
+}
+
 // The options that script events, each turning its value into the messages of a frame. A new kind of event
 // is one more row.
 struct EventOption {
@@ -84,6 +109,8 @@ struct EventOption {
 static const EventOption EventOptions[] = {
     {"--move", ScriptMove},
     {"--click", ScriptClick},
+    {"--key", ScriptKey},
+    {"--tap", ScriptTap},
 };
 
 static void ParseOptions(int argc, char** argv)
@@ -159,6 +186,6 @@ void PrepareReplayFrame()
     TraceFrame = static_cast<int>(frame);
     TraceTick = Options.StartTick + FrameMilliseconds * static_cast<uint32_t>(frame - 1);
     if (auto events = Options.Events.find(frame); events != Options.Events.end())
-        for (const WindowMessage& message : events->second) QueueReplayMessage(message.Kind, message.Second);
+        for (const WindowMessage& message : events->second) QueueReplayMessage(message.Kind, message.First, message.Second);
     if (auto shots = Options.Shots.find(frame); shots != Options.Shots.end()) PendingShotFile = shots->second.front();
 }
