@@ -1,10 +1,12 @@
-// shell_test.cpp -- the window position, the frame pacing, the menu grid and the window procedure's
-// handling of keys, hovers, clicks and taps, from its messages and from the window system's own events.
+// shell_test.cpp -- the window position and start scale, the scaled picture and the pointer's way back from it,
+// the frame pacing, the menu grid and the window procedure's handling of keys, hovers, clicks and taps, from its
+// messages and from the window system's own events.
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <SDL.h>
 #include "app/App.h"
 #include "doubles/Doubles.h"
+#include "platform/PictureFit.h"
 #include "world/World.h"
 
 TEST(WindowPosition, CentresTheOuterWindowWithTruncation)
@@ -29,6 +31,94 @@ TEST(WindowPosition, TheClientAreaIs742By523)
     ClientSizeForWindow(WindowWidth, WindowHeight + GetSystemMetric(MetricCaptionHeight), &width, &height);
     EXPECT_EQ(width, 742);
     EXPECT_EQ(height, 523);
+}
+
+constexpr long Uncapped = 1L << 40;
+
+// The client position under a window position, or (-1, -1) where the client area is not.
+static std::pair<int, int> Under(const PictureGeometry& geometry, int x, int y)
+{
+    int clientX = -1;
+    int clientY = -1;
+    if (!ClientPointAt(geometry, x, y, &clientX, &clientY)) return {-1, -1};
+    return {clientX, clientY};
+}
+
+TEST(ScaledPicture, TheClientAreaFillsTheWindowAtItsOwnSizeAndTwiceIt)
+{
+    const PictureGeometry own = FitPicture(742, 523, 742, 523, 742, 523, Uncapped);
+    EXPECT_TRUE(ShownAtOwnSize(own));
+    EXPECT_EQ(Under(own, 0, 0), std::make_pair(0, 0));
+    EXPECT_EQ(Under(own, 741, 522), std::make_pair(741, 522));
+    EXPECT_EQ(Under(own, 742, 100), std::make_pair(-1, -1));  // off the window, as while a button is held
+    EXPECT_EQ(Under(own, -1, 100), std::make_pair(-1, -1));
+
+    const PictureGeometry twice = FitPicture(1484, 1046, 1484, 1046, 742, 523, Uncapped);
+    EXPECT_FALSE(ShownAtOwnSize(twice));
+    EXPECT_EQ(twice.Shown.Width, 1484);
+    EXPECT_EQ(Under(twice, 160, 116), std::make_pair(80, 58));
+    EXPECT_EQ(Under(twice, 1483, 1045), std::make_pair(741, 522));
+
+    // HiDPI: a window of 742 x 523 points with twice the pixels; pointer positions come in points.
+    const PictureGeometry dense = FitPicture(742, 523, 1484, 1046, 742, 523, Uncapped);
+    EXPECT_EQ(dense.Shown.Width, 1484);
+    EXPECT_EQ(Under(dense, 80, 58), std::make_pair(80, 58));
+    EXPECT_EQ(Under(dense, 741, 522), std::make_pair(741, 522));
+}
+
+TEST(ScaledPicture, BarsBesideOrAboveThePictureAreOnNoLetter)
+{
+    // A 1920 x 1080 screen: the picture 1532 x 1080 (742 x 523 times 2.065, rounded), 194 columns of bar each side.
+    const PictureGeometry wide = FitPicture(1920, 1080, 1920, 1080, 742, 523, Uncapped);
+    EXPECT_EQ(wide.Shown.X, 194);
+    EXPECT_EQ(wide.Shown.Y, 0);
+    EXPECT_EQ(wide.Shown.Width, 1532);
+    EXPECT_EQ(wide.Shown.Height, 1080);
+    EXPECT_EQ(Under(wide, 193, 500), std::make_pair(-1, -1));
+    EXPECT_EQ(Under(wide, 194, 0), std::make_pair(0, 0));
+    EXPECT_EQ(Under(wide, 1725, 1079), std::make_pair(741, 522));
+    EXPECT_EQ(Under(wide, 1726, 500), std::make_pair(-1, -1));
+    const auto [ax, ay] = Under(wide, 359, 120);  // the middle of the big A
+    EXPECT_EQ(LetterCellAt(static_cast<uint32_t>(ax), static_cast<uint32_t>(ay)), 0);
+
+    // A window taller than the picture's shape: bars above and below, the odd row below (OpenGL counts up).
+    const PictureGeometry tall = FitPicture(742, 800, 742, 800, 742, 523, Uncapped);
+    EXPECT_EQ(tall.Shown.Y, 138);
+    EXPECT_EQ(Under(tall, 10, 138), std::make_pair(-1, -1));
+    EXPECT_EQ(Under(tall, 10, 139), std::make_pair(10, 0));
+    EXPECT_EQ(Under(tall, 10, 661), std::make_pair(10, 522));
+    EXPECT_EQ(Under(tall, 10, 662), std::make_pair(-1, -1));
+
+    // A window shrunk to nothing shows nothing and maps nothing.
+    EXPECT_EQ(Under(FitPicture(0, 0, 0, 0, 742, 523, Uncapped), 0, 0), std::make_pair(-1, -1));
+}
+
+TEST(ScaledPicture, AVeryLargePictureIsDrawnWithFewerPixelsAndStretched)
+{
+    const long cap = 1532L * 1080L;
+    const PictureGeometry full = FitPicture(1920, 1080, 1920, 1080, 742, 523, cap);
+    EXPECT_EQ(full.Drawn.X, full.Shown.X);  // within the cap: drawn where it is shown
+    EXPECT_EQ(full.Drawn.Width, full.Shown.Width);
+    const PictureGeometry huge = FitPicture(3840, 2160, 3840, 2160, 742, 523, cap);
+    EXPECT_EQ(huge.Shown.X, 388);
+    EXPECT_EQ(huge.Shown.Width, 3064);
+    EXPECT_EQ(huge.Drawn.X, 0);
+    EXPECT_EQ(huge.Drawn.Y, 0);
+    EXPECT_LE(static_cast<long>(huge.Drawn.Width) * huge.Drawn.Height, cap);
+    EXPECT_NEAR(static_cast<double>(huge.Drawn.Width) / huge.Drawn.Height, 742.0 / 523.0, 0.002);
+    EXPECT_GE(huge.Drawn.Width, 1530);
+}
+
+TEST(WindowPosition, TheStartSizeKeepsItsSizeOnHiDpiScreens)
+{
+    EXPECT_EQ(StartWindowScale({1920, 1080, 1920, 1050, 0}, 742, 523), 1);
+    EXPECT_EQ(StartWindowScale({2560, 1440, 2560, 1400, 96}, 742, 523), 1);
+    EXPECT_EQ(StartWindowScale({3840, 2160, 3840, 2100, 0}, 742, 523), 2);  // the panel does not count
+    EXPECT_EQ(StartWindowScale({2560, 1600, 2560, 1560, 192}, 742, 523), 2);  // the desktop's density
+    EXPECT_EQ(StartWindowScale({2880, 1800, 2880, 1760, 220}, 742, 523), 2);
+    EXPECT_EQ(StartWindowScale({7680, 4320, 7680, 4280, 0}, 742, 523), 4);
+    EXPECT_EQ(StartWindowScale({1366, 768, 1366, 740, 192}, 742, 523), 1);  // twice would not fit
+    EXPECT_EQ(StartWindowScale({3000, 2000, 3000, 1960, 288}, 742, 523), 3);
 }
 
 TEST(FramePacing, TheFirstFrameIsNotDelayedAndLaterOnesWait90Ms)

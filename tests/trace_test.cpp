@@ -1,7 +1,8 @@
-// trace_test.cpp -- quillora-trace itself: repeatable output, its options, its shots, and the menu's
-// mouse, key and tap handling as a script drives it.
+// trace_test.cpp -- quillora-trace itself: repeatable output, its options, its shots at the window's own size and
+// larger, and the menu's mouse, key and tap handling as a script drives it.
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <cmath>
 #include "TraceRun.h"
 #include "platform/Image.h"
 
@@ -21,7 +22,8 @@ TEST(Trace, BadOptionsExitWithCode2AndOneLine)
 {
     for (const char* options : {"--frames", "--frames ten", "--frames -3", "--bogus", "--move 1,2@0", "--click 1,2",
                                 "--move '1;2@3'", "--shot 3", "--shot 0:/tmp/x.png", "--data /no/such/place",
-                                "--key B@2", "--key b", "--key f12@2", "--key b@0", "--tap 1@3", "--tap 1,2,3@3"}) {
+                                "--key B@2", "--key b", "--key f12@2", "--key b@0", "--tap 1@3", "--tap 1,2,3@3",
+                                "--size 800", "--size 0x600", "--size 800x-1"}) {
         const TraceRun run = RunTrace(options);
         EXPECT_EQ(run.ExitCode, 2) << options;
         EXPECT_TRUE(run.Output.empty()) << options;
@@ -150,4 +152,118 @@ TEST(Trace, ATapThenTheSameTapOpensTheSceneAsAClick)
     EXPECT_EQ(SoundsInFrame(pressed, 2), NameOf('w'));
     EXPECT_EQ(OutputFrom(tapped, 3), OutputFrom(clicked, 3));
     EXPECT_EQ(OutputFrom(pressed, 3), OutputFrom(clicked, 3));
+}
+
+// Box-averaged to half its size, as a screen twice as dense would show it at the same physical size.
+static Shot Halved(const Shot& shot)
+{
+    Shot half{shot.Width / 2, shot.Height / 2, {}};
+    half.Pixels.resize(static_cast<size_t>(half.Width) * half.Height * 3);
+    for (int y = 0; y < half.Height; y++)
+        for (int x = 0; x < half.Width; x++)
+            for (int c = 0; c < 3; c++) {
+                auto at = [&](int dx, int dy) { return shot.Pixels[((2 * y + dy) * shot.Width + 2 * x + dx) * 3 + c]; };
+                half.Pixels[(y * half.Width + x) * 3 + c] =
+                    static_cast<unsigned char>((at(0, 0) + at(1, 0) + at(0, 1) + at(1, 1) + 2) / 4);
+            }
+    return half;
+}
+
+// Twice the size, each new pixel blended from its neighbours (what scaling up a finished picture smoothly gives).
+static Shot SmoothlyDoubled(const Shot& shot)
+{
+    Shot twice{shot.Width * 2, shot.Height * 2, {}};
+    twice.Pixels.resize(static_cast<size_t>(twice.Width) * twice.Height * 3);
+    auto source = [&](int x, int y, int c) {
+        x = std::clamp(x, 0, shot.Width - 1);
+        y = std::clamp(y, 0, shot.Height - 1);
+        return static_cast<double>(shot.Pixels[(y * shot.Width + x) * 3 + c]);
+    };
+    for (int y = 0; y < twice.Height; y++)
+        for (int x = 0; x < twice.Width; x++)
+            for (int c = 0; c < 3; c++) {
+                const double sx = (x + 0.5) / 2 - 0.5;
+                const double sy = (y + 0.5) / 2 - 0.5;
+                const int x0 = static_cast<int>(std::floor(sx));
+                const int y0 = static_cast<int>(std::floor(sy));
+                const double fx = sx - x0;
+                const double fy = sy - y0;
+                const double value = (1 - fy) * ((1 - fx) * source(x0, y0, c) + fx * source(x0 + 1, y0, c)) +
+                                     fy * ((1 - fx) * source(x0, y0 + 1, c) + fx * source(x0 + 1, y0 + 1, c));
+                twice.Pixels[(y * twice.Width + x) * 3 + c] = static_cast<unsigned char>(std::lround(value));
+            }
+    return twice;
+}
+
+static double MeanDifference(const Shot& a, const Shot& b)
+{
+    double sum = 0;
+    for (size_t i = 0; i < a.Pixels.size(); i++) sum += std::abs(a.Pixels[i] - b.Pixels[i]);
+    return sum / static_cast<double>(a.Pixels.size());
+}
+
+// The detail finer than a pixel of the picture at half the size: how far each 2 x 2 block's pixels stray from
+// their mean. A picture made by enlarging a smaller one has little of it (pixel doubling none).
+static double FineDetail(const Shot& shot)
+{
+    const Shot half = Halved(shot);
+    double sum = 0;
+    for (int y = 0; y < half.Height * 2; y++)
+        for (int x = 0; x < half.Width * 2; x++)
+            for (int c = 0; c < 3; c++)
+                sum += std::abs(shot.Pixels[(y * shot.Width + x) * 3 + c] - half.Pixels[((y / 2) * half.Width + x / 2) * 3 + c]);
+    return sum / (half.Width * 2.0 * half.Height * 2.0 * 3.0);
+}
+
+TEST(Trace, TwiceTheSizeIsTheSamePictureDrawnSharper)
+{
+    // Scene A with its letter, the figure and the floor in view, at the window's own size and at twice it.
+    const std::string script = "--frames 30 --click 80,58@3";
+    const std::string smallFile = ShotPath("own-size");
+    const std::string largeFile = ShotPath("twice");
+    const TraceRun own = RunTrace(script + ShotOf(30, smallFile));
+    const TraceRun twice = RunTrace("--size 1484x1046 " + script + ShotOf(30, largeFile));
+    ASSERT_EQ(twice.ExitCode, 0) << twice.Errors;
+    EXPECT_EQ(own.Output, twice.Output);  // the size shows in the shots and nowhere else
+    const Shot small = LoadShot(smallFile);
+    const Shot large = LoadShot(largeFile);
+    ASSERT_EQ(large.Width, 1484);
+    ASSERT_EQ(large.Height, 1046);
+
+    // Halved, it is the same picture: edges fall a hair differently, nothing is moved or missing (measured:
+    // a mean difference of 2.6 in 255, 31.6 dB).
+    const Shot halved = Halved(large);
+    const double difference = MeanDifference(halved, small);
+    double squares = 0;
+    for (size_t i = 0; i < small.Pixels.size(); i++)
+        squares += (halved.Pixels[i] - small.Pixels[i]) * (halved.Pixels[i] - small.Pixels[i]);
+    const double psnr = 10 * std::log10(255.0 * 255.0 / (squares / static_cast<double>(small.Pixels.size())));
+    EXPECT_LT(difference, 4.0);
+    EXPECT_GT(psnr, 28.0);
+
+    // And it is drawn at its own resolution: far more fine detail than the small picture scaled up smoothly
+    // (measured: 3.1 against 1.8).
+    EXPECT_GT(FineDetail(large), 1.4 * FineDetail(SmoothlyDoubled(small)));
+}
+
+TEST(Trace, AWideWindowShowsThePictureCentredBetweenBlackBars)
+{
+    const std::string file = ShotPath("wide");
+    const TraceRun run = RunTrace("--size 1920x1080 --frames 2" + ShotOf(2, file));
+    ASSERT_EQ(run.ExitCode, 0) << run.Errors;
+    const Shot shot = LoadShot(file);
+    ASSERT_EQ(shot.Width, 1920);
+    ASSERT_EQ(shot.Height, 1080);
+    // The picture is 1532 x 1080 (742 x 523 scaled by 1080 / 523), with 194 columns of black on each side.
+    auto lit = [&](int left, int right) {
+        long count = 0;
+        for (int y = 0; y < shot.Height; y++)
+            for (int x = left; x < right; x++)
+                for (int c = 0; c < 3; c++) count += shot.Pixels[(y * shot.Width + x) * 3 + c] != 0;
+        return count;
+    };
+    EXPECT_EQ(lit(0, 194), 0);
+    EXPECT_EQ(lit(1726, 1920), 0);
+    EXPECT_EQ(lit(194, 195), 1080 * 3);  // the picture reaches both bars, all the way up
+    EXPECT_EQ(lit(1725, 1726), 1080 * 3);
 }

@@ -1,5 +1,6 @@
 // Main.cpp -- the program's entry: start, run the loop, close the car sound, end.
-// It ends with 0 when the window was closed, 1 when no window or no OpenGL could be had.
+// It ends with 0 when the window was closed, 1 when no window or no OpenGL could be had (2 for an unknown option,
+// which the platform's start turns away).
 #include <cstdio>
 #include "app/App.h"
 #include "platform/Sound.h"

@@ -1,10 +1,25 @@
 // EventsSdl.cpp -- where the window's messages come from in the program: SDL's events, as the person at the
-// screen makes them. quillora-trace links a script of its own in this place.
+// screen makes them, and the program's options. quillora-trace links a script of its own in this place.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include "platform/WindowSdl.h"
 
-void StartPlatform(int, char**)
+void StartPlatform(int argc, char** argv)
 {
-    // The program takes no options.
+    // Full screen or a window; the last one given counts, so a launcher's default can be overridden.
+    bool fullScreen = false;
+    for (int i = 1; i < argc; i++) {
+        if (std::strcmp(argv[i], "--fullscreen") == 0) {
+            fullScreen = true;
+        } else if (std::strcmp(argv[i], "--window") == 0) {
+            fullScreen = false;
+        } else {
+            std::fprintf(stderr, "quillora: unknown option '%s' (it takes --fullscreen or --window)\n", argv[i]);
+            std::exit(2);
+        }
+    }
+    SetStartFullScreen(fullScreen);
 }
 
 static uint32_t KeyCodeOf(const SDL_Keysym& key)
@@ -24,23 +39,28 @@ static uint32_t KeyCodeOf(const SDL_Keysym& key)
     return KeyOther;
 }
 
-// A position in the window's pixels as the program's client coordinates, x in the low 16 bits, y in the high.
-static uint32_t ClientPosition(int x, int y)
+// The client position under a position in the window's units (pointer positions, and the pointer SDL would
+// make up for a finger), x in the low 16 bits, y in the high; false where the window shows no client area: on
+// a bar beside the scaled picture, or off the window while a button is held. There the program gets no message.
+static bool ClientPosition(int x, int y, uint32_t* position)
 {
-    return static_cast<uint32_t>(static_cast<uint16_t>(x)) | static_cast<uint32_t>(static_cast<uint16_t>(y)) << 16;
+    int clientX = 0;
+    int clientY = 0;
+    if (!ClientPointAt(PictureGeometryOf(TheMainWindow()), x, y, &clientX, &clientY)) return false;
+    *position = static_cast<uint32_t>(clientX) | static_cast<uint32_t>(clientY) << 16;
+    return true;
 }
 
-// SDL gives a finger's position as fractions of the window's size; in the window's pixels it is where SDL would
-// put the pointer it makes up for that finger.
-static uint32_t FingerPosition(const SDL_TouchFingerEvent& finger)
+// SDL gives a finger's position as fractions of the window's size.
+static bool FingerPosition(const SDL_TouchFingerEvent& finger, uint32_t* position)
 {
-    int width = 0;
-    int height = 0;
-    GetClientSize(TheMainWindow(), &width, &height);
-    if (SDL_Window* window = SdlWindowOf(TheMainWindow())) SDL_GetWindowSize(window, &width, &height);
+    const PictureGeometry& picture = PictureGeometryOf(TheMainWindow());
+    const int width = picture.WindowWidth;
+    const int height = picture.WindowHeight;
+    if (width <= 0 || height <= 0) return false;
     const int x = SDL_clamp(static_cast<int>(finger.x * static_cast<float>(width)), 0, width - 1);
     const int y = SDL_clamp(static_cast<int>(finger.y * static_cast<float>(height)), 0, height - 1);
-    return ClientPosition(x, y);
+    return ClientPosition(x, y, position);
 }
 
 // A touch that the window system reports as taps on the screen, not a touchpad's finger that moves the pointer,
@@ -61,6 +81,13 @@ static WindowMessage Translate(const SDL_Event& event)
         break;
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) message.Kind = MessageClose;
+        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+            RemeasurePicture(TheMainWindow());  // the picture moves with the size message, between frames
+            int width = 0;
+            int height = 0;
+            GetClientSize(TheMainWindow(), &width, &height);  // which stays as it was
+            message = {TheMainWindow(), MessageSize, static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
+        }
         if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SHOWN ||
             event.window.event == SDL_WINDOWEVENT_RESTORED) {
             message.Kind = MessagePaint;  // the window's picture may be gone
@@ -71,28 +98,27 @@ static WindowMessage Translate(const SDL_Event& event)
         message.Kind = event.type == SDL_KEYDOWN ? MessageKeyDown : MessageKeyUp;
         message.First = KeyCodeOf(event.key.keysym);
         if (event.type == SDL_KEYDOWN && event.key.repeat != 0) message.Second = KeyWasDown;
+        // F11 switches the window between full screen and its size; the program is told of the key and
+        // ignores it.
+        if (message.First == KeyF11 && event.type == SDL_KEYDOWN && event.key.repeat == 0)
+            ToggleFullScreen(TheMainWindow());
         break;
     // SDL also reports a finger as a pointer that moves there and presses: those are dropped, so that a tap
     // is a tap and not also a move and a click.
     case SDL_MOUSEMOTION:
         if (event.motion.which == SDL_TOUCH_MOUSEID) break;
-        message.Kind = MessageMouseMove;
-        message.Second = ClientPosition(event.motion.x, event.motion.y);
+        if (ClientPosition(event.motion.x, event.motion.y, &message.Second)) message.Kind = MessageMouseMove;
         break;
     case SDL_MOUSEBUTTONDOWN:
         if (event.button.which == SDL_TOUCH_MOUSEID) break;
-        if (event.button.button == SDL_BUTTON_LEFT) {
+        if (event.button.button == SDL_BUTTON_LEFT && ClientPosition(event.button.x, event.button.y, &message.Second))
             message.Kind = MessageLeftButtonDown;
-            message.Second = ClientPosition(event.button.x, event.button.y);
-        }
         break;
     // A tap counts when the finger lands, as a click counts when the button goes down: where the finger
     // lands is the letter the child aimed at, wherever it slides before it lifts.
     case SDL_FINGERDOWN:
-        if (IsScreenTouch(event.tfinger.touchId)) {
+        if (IsScreenTouch(event.tfinger.touchId) && FingerPosition(event.tfinger, &message.Second))
             message.Kind = MessageTap;
-            message.Second = FingerPosition(event.tfinger);
-        }
         break;
     default:
         break;

@@ -2,6 +2,7 @@
 // The program's view of the windowing system. No SDL type crosses this header.
 #pragma once
 #include <cstdint>
+#include "platform/PictureFit.h"
 
 struct PlatformWindow;
 using WindowHandle = PlatformWindow*;
@@ -10,13 +11,14 @@ using RenderHandle = void*;            // an OpenGL context
 
 enum MessageKind {
     MessageCreate,          // sent from inside CreateMainWindow
-    MessageSize,            // First: client width, Second: client height
+    MessageSize,            // First: client width, Second: client height; also when the window's size changed
+                            // and the picture with it, though the client size stays
     MessagePaint,
     MessageClose,           // the close box
     MessageDestroy,         // sent from inside DestroyMainWindow
     MessageKeyDown,         // First: key code; Second: KeyWasDown when the key is held and repeats
     MessageKeyUp,           // First: key code
-    MessageMouseMove,       // Second: client x in the low 16 bits, y in the high 16 bits
+    MessageMouseMove,       // Second: client x in the low 16 bits, y in the high 16 bits; only over the picture
     MessageLeftButtonDown,  // Second: as for MessageMouseMove
     MessageTap,             // a finger touched the screen; Second: as for MessageMouseMove
     MessageQuit,            // the quit request; never dispatched
@@ -72,8 +74,19 @@ const char* PlatformErrorText();
 int GetSystemMetric(SystemMetricIndex index);
 // The client size of a window of the given outer size with a caption and a fixed frame.
 void ClientSizeForWindow(int outerWidth, int outerHeight, int* clientWidth, int* clientHeight);
-// Makes the fixed-size window; the procedure gets MessageCreate, then MessageSize, before this returns.
+// How the window starts, set before it is made: full screen, or a window (the default). A window's size in
+// pixels; 0 x 0 (the default) is the client size, scaled for a HiDPI screen (StartWindowScale).
+void SetStartFullScreen(bool fullScreen);
+void SetStartWindowSize(int width, int height);
+// Makes the window; the procedure gets MessageCreate, then MessageSize, before this returns. Whatever size the
+// window has, on the screen or later, the program sees a client area of the size it asked for here: the window
+// shows its picture scaled to fit, centred between black bars, and maps pointer positions back.
 WindowHandle CreateMainWindow(const char* caption, int x, int y, int outerWidth, int outerHeight);
+// Full screen to a window and back (the F11 key).
+void ToggleFullScreen(WindowHandle window);
+// Where a frame of the client area (width x height) is drawn on the window's surface now: (0, 0, width, height)
+// at the window's own size. It changes only when a MessageSize says so.
+PictureArea PictureDrawingArea(int width, int height);
 void ShowMainWindow(WindowHandle window);
 // Sends MessagePaint.
 void UpdateMainWindow(WindowHandle window);
@@ -81,7 +94,8 @@ void UpdateMainWindow(WindowHandle window);
 void DestroyMainWindow(WindowHandle window);
 void GetClientSize(WindowHandle window, int* width, int* height);
 
-// Takes the command line before anything else starts (the program itself has no options).
+// Takes the command line before anything else starts: the program's --fullscreen or --window; for anything
+// else it says which options it takes and ends the program with 2.
 void StartPlatform(int argc, char** argv);
 
 // True when a message waits; looks without removing it.
@@ -106,7 +120,7 @@ bool SetPixelFormat(DeviceHandle device, int format, const PixelFormatRequest& r
 RenderHandle CreateRenderContext(DeviceHandle device);
 bool MakeRenderContextCurrent(DeviceHandle device, RenderHandle context);
 void DeleteRenderContext(RenderHandle context);
-// Shows the frame just drawn (swaps the buffers).
+// Shows the frame just drawn (stretches it where it was drawn smaller, blackens the bars, swaps the buffers).
 void PresentFrame(DeviceHandle device);
 // Whether a presented frame stays on show until a paint message says the window lost it, so that a frame
 // that would look the same need not be drawn again. A trace answers no: it draws, and may photograph,

@@ -1,6 +1,8 @@
 // WindowSdl.cpp -- the window, the delivery of its messages and the OpenGL binding over SDL2.
 // The SDL window itself is made when the program sets its pixel format, because SDL needs the format
 // before the window exists; the program still sees the creation message first, as it expects.
+// The window can be any size, or full screen; the program always sees the client size it asked for, and the
+// window shows its picture scaled to fit (PictureFit.h).
 #include <cstdio>
 #include <cstring>
 #include "platform/WindowSdl.h"
@@ -15,6 +17,8 @@ struct PlatformWindow {
     int X, Y;
     int ClientWidth, ClientHeight;
     const char* Caption;
+    PictureGeometry Picture;  // measured when the window is made and whenever its size changes
+    uint32_t ResizedTick;     // when the size last changed
 };
 
 static WindowProcedure Procedure;
@@ -24,6 +28,13 @@ static bool WindowAlive;
 static bool QuitPosted;
 static int QuitCode;
 static char ErrorText[256];
+static bool StartFullScreen;
+static int StartWidth;
+static int StartHeight;
+
+// The most pixels a frame is drawn with; a larger picture is drawn with these and stretched. Software OpenGL
+// on two cores draws the busiest scene within its 90 ms at about this many pixels and no more.
+constexpr long MaxDrawnPixels = 1654560;  // a 1920 x 1080 screen's picture, 1532 x 1080
 
 SDL_Window* SdlWindowOf(DeviceHandle device)
 {
@@ -43,6 +54,79 @@ bool MainWindowAlive()
 bool QuitRequested()
 {
     return QuitPosted;
+}
+
+const PictureGeometry& PictureGeometryOf(DeviceHandle device)
+{
+    return device->Picture;
+}
+
+static void MeasurePicture(PlatformWindow& window)
+{
+    int windowWidth = 0;
+    int windowHeight = 0;
+    int surfaceWidth = 0;
+    int surfaceHeight = 0;
+    SDL_GetWindowSize(window.Sdl, &windowWidth, &windowHeight);
+    SDL_GL_GetDrawableSize(window.Sdl, &surfaceWidth, &surfaceHeight);
+    window.Picture = FitPicture(windowWidth, windowHeight, surfaceWidth, surfaceHeight, window.ClientWidth,
+                                window.ClientHeight, MaxDrawnPixels);
+}
+
+void RemeasurePicture(WindowHandle window)
+{
+    if (window->Sdl == nullptr) return;
+    MeasurePicture(*window);
+    window->ResizedTick = SDL_GetTicks() | 1;  // never 0, which means never resized
+}
+
+bool WindowSizeSettling(DeviceHandle device)
+{
+    // SDL reports a full-screen size as soon as it asks for it; the window manager may apply it later, and a
+    // frame drawn meanwhile goes to the surface of the old size.
+    constexpr uint32_t SettlingMilliseconds = 1000;
+    return device->ResizedTick != 0 && SDL_GetTicks() - device->ResizedTick < SettlingMilliseconds;
+}
+
+PictureArea PictureDrawingArea(int width, int height)
+{
+    if (TheWindow.Sdl == nullptr) return {0, 0, width, height};
+    return TheWindow.Picture.Drawn;
+}
+
+void SetStartFullScreen(bool fullScreen)
+{
+    StartFullScreen = fullScreen;
+}
+
+void SetStartWindowSize(int width, int height)
+{
+    StartWidth = width;
+    StartHeight = height;
+}
+
+void ToggleFullScreen(WindowHandle window)
+{
+    if (window == nullptr || window->Sdl == nullptr) return;
+    const bool full = (SDL_GetWindowFlags(window->Sdl) & SDL_WINDOW_FULLSCREEN) != 0;
+    // The desktop's own mode: no mode switch, and the window comes back at the size it had.
+    if (SDL_SetWindowFullscreen(window->Sdl, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
+        std::snprintf(ErrorText, sizeof ErrorText, "%s", SDL_GetError());
+}
+
+static ScreenFacts MainScreen()
+{
+    ScreenFacts screen{1024, 768, 1024, 768, 0};
+    SDL_DisplayMode mode{};
+    if (SDL_GetDesktopDisplayMode(0, &mode) == 0) screen = {mode.w, mode.h, mode.w, mode.h, 0};
+    SDL_Rect usable{};
+    if (SDL_GetDisplayUsableBounds(0, &usable) == 0) {
+        screen.UsableWidth = usable.w;
+        screen.UsableHeight = usable.h;
+    }
+    float dotsPerInch = 0;
+    if (SDL_GetDisplayDPI(0, &dotsPerInch, nullptr, nullptr) == 0) screen.DotsPerInch = dotsPerInch;
+    return screen;
 }
 
 const char* PlatformErrorText()
@@ -105,7 +189,7 @@ static int32_t Send(MessageKind kind, uint32_t first = 0, uint32_t second = 0)
 
 WindowHandle CreateMainWindow(const char* caption, int x, int y, int outerWidth, int outerHeight)
 {
-    TheWindow = PlatformWindow{nullptr, x, y, 0, 0, caption};
+    TheWindow = PlatformWindow{nullptr, x, y, 0, 0, caption, {}, 0};
     ClientSizeForWindow(outerWidth, outerHeight, &TheWindow.ClientWidth, &TheWindow.ClientHeight);
     WindowAlive = true;
     Send(MessageCreate);
@@ -187,12 +271,34 @@ bool SetPixelFormat(DeviceHandle device, int format, const PixelFormatRequest&)
 {
     if (format != 1) return false;
     if (device->Sdl != nullptr) return true;
-    device->Sdl = SDL_CreateWindow(device->Caption, device->X, device->Y, device->ClientWidth, device->ClientHeight,
-                                   SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+    int width = StartWidth;
+    int height = StartHeight;
+    int x = device->X;
+    int y = device->Y;
+    if (width <= 0 || height <= 0) {
+        const int scale = StartWindowScale(MainScreen(), device->ClientWidth, device->ClientHeight);
+        width = device->ClientWidth * scale;
+        height = device->ClientHeight * scale;
+        x -= (width - device->ClientWidth) / 2;  // grown about the centre the program chose
+        y -= (height - device->ClientHeight) / 2;
+    }
+    const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
+                         (StartFullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    device->Sdl = SDL_CreateWindow(device->Caption, x, y, width, height, flags);
     if (device->Sdl == nullptr) {
         std::snprintf(ErrorText, sizeof ErrorText, "%s", SDL_GetError());
         return false;
     }
+    int pixelsWide = 0;
+    int pointsWide = 0;
+    SDL_GL_GetDrawableSize(device->Sdl, &pixelsWide, nullptr);
+    SDL_GetWindowSize(device->Sdl, &pointsWide, nullptr);
+    if (pixelsWide > pointsWide && StartWidth <= 0) {
+        // This window system counts in points and gives the window more pixels by itself (HiDPI): in points,
+        // the client size keeps the picture's size on the screen.
+        SDL_SetWindowSize(device->Sdl, device->ClientWidth, device->ClientHeight);
+    }
+    MeasurePicture(*device);
     if (IconFile != nullptr) {
         if (SDL_Surface* icon = SDL_LoadBMP(IconFile)) {
             SDL_SetWindowIcon(device->Sdl, icon);

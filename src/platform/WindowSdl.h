@@ -10,3 +10,12 @@ SDL_Window* SdlWindowOf(DeviceHandle device);
 WindowHandle TheMainWindow();
 bool MainWindowAlive();
 bool QuitRequested();
+// Where the window shows and draws the client area's picture, as the last size message left it.
+const PictureGeometry& PictureGeometryOf(DeviceHandle device);
+// Measures the picture again when the window's size has changed, just before the size message goes out.
+void RemeasurePicture(WindowHandle window);
+// True for a moment after the window's size changed, while the surface may still be changing size under it.
+bool WindowSizeSettling(DeviceHandle device);
+// Before a frame is shown: stretches it over the window's picture where it was drawn smaller, and blackens the
+// bars beside the picture. Nothing to do at the window's own size.
+void FinishScaledPicture(DeviceHandle device);

@@ -5,6 +5,7 @@
 // drawn texel for pixel over the window, shows exactly the same pixels: nearest texels replace the colour,
 // and whatever could treat a polygon differently from a pixel rectangle is switched off while it draws
 // (lighting, culling, the stipple; the depth test, which the rectangle passed at its raster depth of 0).
+// Where the window has the frame drawn larger than the client area, the picture is scaled with it, smoothly.
 #include <GL/gl.h>
 #include <cstdlib>
 #include <cstring>
@@ -29,8 +30,9 @@ void UploadBackgroundPicture(const uint8_t* pixels, int width, int height)
         if (!DriverTakesAnyTextureSize()) return;
         glGenTextures(1, &PictureTexture);
         glBindTexture(GL_TEXTURE_2D, PictureTexture);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);  // kept by the texture for good
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        // Scaled, its edge texels blend with themselves rather than with the opposite edge.
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     }
     glBindTexture(GL_TEXTURE_2D, PictureTexture);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels);
@@ -42,8 +44,6 @@ void UploadBackgroundPicture(const uint8_t* pixels, int width, int height)
 bool DrawBackgroundTexture()
 {
     if (PictureTexture == 0) return false;
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
     glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_DEPTH_BUFFER_BIT | GL_TRANSFORM_BIT);
     glDisable(GL_LIGHTING);
     glDisable(GL_CULL_FACE);
@@ -54,11 +54,13 @@ bool DrawBackgroundTexture()
     glBindTexture(GL_TEXTURE_2D, PictureTexture);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
 
-    // Window coordinates, so the picture's lower left corner sits on the window's.
+    // Client pixels, so the picture's lower left corner sits on the client area's. Drawn pixel for pixel, the
+    // nearest texel is the picture's own pixel; scaled, neighbouring texels blend.
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
-    glLoadIdentity();
-    glOrtho(viewport[0], viewport[0] + viewport[2], viewport[1], viewport[1] + viewport[3], -1, 1);
+    const GLint filter = LoadClientPixelProjection() ? GL_NEAREST : GL_LINEAR;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();

@@ -3,16 +3,59 @@
 #include <GL/glu.h>
 #include "render/Render.h"
 
-void ResizeViewport(int width, int height)
+static int ClientWidth;  // as the last size message gave them
+static int ClientHeight;
+static bool ScaledBefore;  // the state for glDrawPixels has been moved off its defaults
+
+// glDrawPixels ignores the viewport: where the frame is drawn scaled, the background drawn with it (on a driver
+// without the picture texture) starts at the viewport's corner, is zoomed like it, and is cut off at its edges.
+static void PlacePixelRectangles(const PictureArea& area, int width, int height)
 {
-    glViewport(0, 0, width, height);
+    const bool scaled = area.X != 0 || area.Y != 0 || area.Width != width || area.Height != height;
+    if (!scaled && !ScaledBefore) return;  // the defaults are right: nothing to set
+    ScaledBefore = scaled;
+    if (scaled) {
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(area.X, area.Y, area.Width, area.Height);
+    } else {
+        glDisable(GL_SCISSOR_TEST);
+    }
+    glPixelZoom(static_cast<float>(area.Width) / static_cast<float>(width),
+                static_cast<float>(area.Height) / static_cast<float>(height));
+    // The viewport's lower left corner at depth 0, where the raster position starts in an unscaled window.
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    // The window has a fixed size; a zero height would only come from a window system gone odd.
+    glOrtho(0, width, 0, height, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glRasterPos3i(0, 0, 1);
+}
+
+void ResizeViewport(int width, int height)
+{
+    // The window may show the picture larger than the client area, or smaller: the viewport is where the window
+    // has it drawn, the projection keeps the client area's shape.
+    const PictureArea area = PictureDrawingArea(width, height);
+    ClientWidth = width;
+    ClientHeight = height;
+    glViewport(area.X, area.Y, area.Width, area.Height);
+    PlacePixelRectangles(area, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    // A zero height would only come from a window system gone odd.
     const float aspect = height != 0 ? static_cast<float>(width) / static_cast<float>(height) : 1.0f;
     gluPerspective(45, aspect, 3, 50);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+}
+
+bool LoadClientPixelProjection()
+{
+    glLoadIdentity();
+    glOrtho(0, ClientWidth, 0, ClientHeight, -1, 1);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    return viewport[2] == ClientWidth && viewport[3] == ClientHeight;
 }
 
 void DrawTexturedQuad(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3, float z3,

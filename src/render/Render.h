@@ -5,8 +5,13 @@
 
 // Chooses and sets the window's pixel format; shows an "Error" box and returns false when it cannot.
 bool SetupPixelFormat(DeviceHandle device);
-// Viewport and 45-degree perspective for the client size; also resets the modelview matrix.
+// Viewport and 45-degree perspective for the client size; also resets the modelview matrix. The viewport is
+// where the window has the client area's picture drawn, which is larger in a larger window.
 void ResizeViewport(int width, int height);
+// Replaces the current matrix with an orthographic projection of the client area in its own pixels (0 to width,
+// 0 to height of the last ResizeViewport), wherever and however large the viewport draws them; true when they
+// are drawn pixel for pixel.
+bool LoadClientPixelProjection();
 // Texture coordinates and vertices of one quad, inside the caller's glBegin(GL_QUADS) and glEnd.
 void DrawTexturedQuad(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3, float z3,
                       float x4, float y4, float z4, float repeat);
@@ -14,7 +19,8 @@ void DrawTexturedQuad(float x1, float y1, float z1, float x2, float y2, float z2
 // once per set-up; does nothing on a driver that cannot hold a texture of that size.
 void UploadBackgroundPicture(const uint8_t* pixels, int width, int height);
 // Draws the uploaded picture over the window from its lower left corner, pixel for pixel, as glDrawPixels
-// would at the initial raster position, leaving the depth buffer and the drawing state as they were;
+// would at the initial raster position (smoothly scaled where the viewport is larger or smaller than the client
+// area), leaving the depth buffer and the drawing state as they were;
 // false when there is no texture to draw (the caller then draws the pixels itself).
 bool DrawBackgroundTexture();
 // Turns a palette picture (8, 4 or 1 bits) into 24 bits, blue-green-red, in place.

@@ -53,6 +53,12 @@ bool PresentedFrameStays(DeviceHandle)
     return true;
 }
 
+// No window to scale to: frames are drawn at the client size.
+PictureArea PictureDrawingArea(int width, int height)
+{
+    return {0, 0, width, height};
+}
+
 uint32_t TickCount()
 {
     return 10000;

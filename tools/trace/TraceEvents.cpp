@@ -22,6 +22,8 @@ struct TraceOptions {
     std::map<long, std::vector<WindowMessage>> Events;  // the messages handed to the program before frame F
     std::map<long, std::vector<std::string>> Shots;
     bool Timing = false;
+    int WindowWidth = 742;  // the window's size in pixels; the program sees its own client size in any
+    int WindowHeight = 523;
     uint32_t StartTick = DefaultStartTick;  // another start shows how the program takes a tick-count wrap
 };
 
@@ -125,7 +127,7 @@ static void ParseOptions(int argc, char** argv)
         for (const EventOption& candidate : EventOptions)
             if (option == candidate.Name) event = &candidate;
         if (event == nullptr && option != "--data" && option != "--frames" && option != "--shot" &&
-            option != "--start-tick")
+            option != "--start-tick" && option != "--size")
             Fail("unknown option \"" + option + "\"", 2);
         if (i + 1 >= argc) Fail(option + " needs a value", 2);
         const std::string value = argv[++i];
@@ -135,6 +137,11 @@ static void ParseOptions(int argc, char** argv)
             Options.DataDirectory = value;
         } else if (option == "--frames") {
             Options.Frames = ParseWhole(value, 0, 100000000, option);
+        } else if (option == "--size") {
+            const size_t x = value.find('x');
+            if (x == std::string::npos) Fail("--size wants WxH, not \"" + value + "\"", 2);
+            Options.WindowWidth = static_cast<int>(ParseWhole(value.substr(0, x), 1, 16384, option));
+            Options.WindowHeight = static_cast<int>(ParseWhole(value.substr(x + 1), 1, 16384, option));
         } else if (option == "--start-tick") {
             Options.StartTick = static_cast<uint32_t>(ParseWhole(value, 0, 4294967295, option));
         } else {
@@ -152,6 +159,7 @@ void StartPlatform(int argc, char** argv)
     if (!Options.DataDirectory.empty() && chdir(Options.DataDirectory.c_str()) != 0)
         Fail("cannot change to the data directory \"" + Options.DataDirectory + "\"", 2);
     setenv("SDL_VIDEODRIVER", "offscreen", 0);  // no screen needed; a real GL context all the same
+    SetStartWindowSize(Options.WindowWidth, Options.WindowHeight);
     TraceTick = Options.StartTick;
     TraceFrame = 0;  // start-up
 }

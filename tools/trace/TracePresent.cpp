@@ -1,5 +1,5 @@
-// TracePresent.cpp -- presenting a frame in a trace: take the requested shot from the back buffer, wait for the
-// frame to be drawn, then swap.
+// TracePresent.cpp -- presenting a frame in a trace: scale it to the window, take the requested shot of the whole
+// window from the back buffer, wait for the frame to be drawn, then swap.
 #include <GL/gl.h>
 #include <vector>
 #define STB_IMAGE_WRITE_IMPLEMENTATION
@@ -12,10 +12,10 @@ bool ShotFailed;
 
 void PresentFrame(DeviceHandle device)
 {
+    if (SdlWindowOf(device) != nullptr) FinishScaledPicture(device);
     if (!PendingShotFile.empty()) {
-        int width = 0;
-        int height = 0;
-        GetClientSize(device, &width, &height);
+        const int width = PictureGeometryOf(device).SurfaceWidth;
+        const int height = PictureGeometryOf(device).SurfaceHeight;
         std::vector<unsigned char> pixels(static_cast<size_t>(width) * height * 3);
         glReadBuffer(GL_BACK);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);

@@ -1,0 +1,38 @@
+// PictureFit.h -- where the program's fixed-size picture goes in a window of any size, and back again: the
+// geometry under the platform's scaled presentation, with no window system in it.
+#pragma once
+
+// A rectangle of the window's drawing surface in pixels, from its lower left corner, as OpenGL counts.
+struct PictureArea {
+    int X, Y, Width, Height;
+};
+
+struct PictureGeometry {
+    int WindowWidth, WindowHeight;    // the window in the window system's units, which pointer positions use
+    int SurfaceWidth, SurfaceHeight;  // its drawing surface in pixels (more than the window on a HiDPI screen)
+    int ClientWidth, ClientHeight;    // the client area the program sees, whatever the window's size
+    PictureArea Shown;  // the largest rectangle of the client area's shape on the surface, centred; the rest is bars
+    PictureArea Drawn;  // where frames are drawn: Shown itself, or, when Shown holds more pixels than a frame may
+                        // be drawn with, a smaller picture in the lower left corner that is stretched over Shown
+};
+
+// The picture of a clientWidth x clientHeight client area in a window of that size and surface, drawn with at
+// most maxDrawnPixels pixels.
+PictureGeometry FitPicture(int windowWidth, int windowHeight, int surfaceWidth, int surfaceHeight, int clientWidth,
+                           int clientHeight, long maxDrawnPixels);
+// True when the surface shows the client area pixel for pixel, with nothing else on it.
+bool ShownAtOwnSize(const PictureGeometry& geometry);
+// The client position under the pointer at (x, y) in window units, top row 0; false when that is on a bar or off
+// the window, where the client area is not.
+bool ClientPointAt(const PictureGeometry& geometry, int x, int y, int* clientX, int* clientY);
+
+struct ScreenFacts {
+    int Width, Height;              // the whole screen, in pixels
+    int UsableWidth, UsableHeight;  // less the panels
+    float DotsPerInch;              // as the window system reports it; 0 when it does not
+};
+// How many times the client size a window starts at, so that it keeps its size on a HiDPI screen: a whole
+// number, the larger of the times a 1920 x 1080 screen fits into the screen (2 on a 3840 x 2160 one) and the
+// pixel density in multiples of 96 dots per inch (192 gives 2), rounded to the nearest; at least 1, and no
+// more than the usable screen holds.
+int StartWindowScale(const ScreenFacts& screen, int clientWidth, int clientHeight);
