@@ -28,9 +28,11 @@ launcher=$root/games/quillora
 
 echo "== the launcher's answers"
 [ "$("$launcher" --version)" = "quillora $version" ] || Fail "quillora --version says '$("$launcher" --version)'"
-"$launcher" --help | grep -q '^Usage: quillora$' || Fail "quillora --help gives no usage"
-status=0; message=$("$launcher" --fullscreen 2>&1) || status=$?
-[ "$status" = 2 ] && grep -q "unknown argument '--fullscreen'" <<<"$message" ||
+help=$("$launcher" --help)
+grep -q '^Usage: quillora \[--fullscreen | --window\] \[--language CODE\]$' <<<"$help" && grep -q 'F11' <<<"$help" ||
+  Fail "quillora --help gives no usage with the window options: $help"
+status=0; message=$("$launcher" --window --bogus 2>&1) || status=$?
+[ "$status" = 2 ] && grep -q "unknown argument '--bogus'" <<<"$message" ||
   Fail "an unknown argument gave status $status and '$message'"
 
 echo "== the installed languages, each with its name"
@@ -78,6 +80,7 @@ Expect en LANG=
 Expect en
 Expect de LANG=fr_FR.UTF-8 -- --language de
 Expect pt LANGUAGE=fr -- --language=pt_BR
+Expect de LANG=fr_FR.UTF-8 -- --fullscreen --language de --window
 
 echo "== a launcher without its data says so and fails"
 cp -a "$root" "$work/broken"
@@ -101,7 +104,7 @@ export DISPLAY=:$(cat "$work/display") SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
 mkdir "$work/elsewhere" && ln -s "$launcher" "$work/elsewhere/quillora"
 cd "$work/elsewhere"
 env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=fr_FR.UTF-8 \
-  strace -f -qq -e trace=openat -o "$work/opened.log" ./quillora >"$work/program.log" 2>&1 &
+  strace -f -qq -e trace=openat -o "$work/opened.log" ./quillora --window >"$work/program.log" 2>&1 &
 tracer=$!
 for _ in $(seq 50); do program=$(pgrep -P "$tracer" || true); [ -n "$program" ] && break; sleep 0.1; done
 [ -n "$program" ] || Fail "the launcher did not start"
@@ -111,6 +114,8 @@ sleep 3
 if [ -n "$program" ] && kill -0 "$program" 2>/dev/null; then
   [ "$(readlink "/proc/$program/exe")" = "$root/libexec/quillora/quillora" ] ||
     Fail "the running program is $(readlink "/proc/$program/exe"), not the installed one"
+  [ "$(tr '\0' '\n' <"/proc/$program/cmdline" | tail -n +2)" = --window ] ||
+    Fail "the launcher did not hand the program its option: $(tr '\0' ' ' <"/proc/$program/cmdline")"
   [ "$(readlink "/proc/$program/cwd")" = "$root/share/quillora/$expected" ] ||
     Fail "the program runs in $(readlink "/proc/$program/cwd"), not in its data directory $root/share/quillora/$expected"
 
