@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # run-e2e.sh -- the real program as a child meets it: a real X window (Xvfb) under a window manager, real pointer
-# and key events, real sound captured by SDL's disk audio driver; then judged by quillora-e2e-check.
+# and key events, real sound captured by SDL's disk audio driver; then judged by quillora-e2e-check. Then once
+# more full screen: the picture fills the screen, a click on the scaled letter opens its scene, F11 gives the
+# window back.
 #
 #   run-e2e.sh --program QUILLORA --trace QUILLORA-TRACE --recorder RECORDER --check CHECK --data DIR --artifacts DIR
 #
@@ -11,6 +13,8 @@ set -euo pipefail
 caption="Brenvik Quillora"
 client_width=742
 client_height=523
+screen_width=1920
+screen_height=1080
 scene_frames=120  # scene A: three passes of 40 frames
 key_scene_frames=30  # scene B, opened with its key: its letter sound comes in its 21st frame
 
@@ -94,7 +98,7 @@ running() {  # alive and not a zombie; a process that ends while we look counts 
 
 step="X server"
 exec 3>"$art/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$art/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 ${screen_width}x${screen_height}x24 -nolisten tcp >"$art/xvfb.log" 2>&1 &
 pids+=($!)
 exec 3>&-
 for _ in $(seq 100); do [ -s "$art/display" ] && break; sleep 0.1; done
@@ -138,16 +142,10 @@ client_size() {
 }
 size=$(client_size)
 [ "$size" = "${client_width}x${client_height}" ] || fail "the client area is $size, not ${client_width}x${client_height}"
-hints=$(xprop -id "$window" WM_NORMAL_HINTS)
-grep -q "minimum size: $client_width by $client_height" <<<"$hints" && grep -q "maximum size: $client_width by $client_height" <<<"$hints" ||
-  fail "the size hints do not fix the size: $hints"
-! xprop -id "$window" _NET_WM_ALLOWED_ACTIONS | grep -q _NET_WM_ACTION_RESIZE || fail "the window manager offers to resize it"
-# Ask for another size both ways, as the program and as a user would through the window manager.
-xdotool windowsize "$window" 900 700
-wmctrl -i -r "$window" -e 0,-1,-1,900,700
-sleep 0.3
-size=$(client_size)
-[ "$size" = "${client_width}x${client_height}" ] || fail "a resize request made the client area $size"
+# A parent can make it bigger (the full-screen part below shows the picture growing with it).
+actions=$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)
+grep -q _NET_WM_ACTION_RESIZE <<<"$actions" && grep -q _NET_WM_ACTION_MAXIMIZE_HORZ <<<"$actions" &&
+  grep -q _NET_WM_ACTION_FULLSCREEN <<<"$actions" || fail "the window manager does not offer to resize it: $actions"
 timeout 5 xdotool windowactivate --sync "$window" || true
 [ "$(xdotool getwindowfocus)" = "$window" ] || fail "the window did not get the keyboard focus"
 
@@ -179,11 +177,15 @@ drain_frames
 note click 80 58
 click_time=$EPOCHREALTIME
 xdotool click 1
+unseen=0
 while [ "$picture" = "$menu_picture" ] || [ "$picture" -lt 0 ]; do
   next_frame
+  [ "$picture" -ge 0 ] || unseen=$frame
   [ "$(milliseconds_since "$click_time")" -le 1000 ] || fail "the menu was still shown 1 s after the click"
 done
 scene_first=$frame
+# The idle menu presents nothing, so a frame the recorder could not read just before was the scene's first.
+[ "$unseen" != $((frame - 1)) ] || scene_first=$unseen
 
 step="scene screenshots"
 frame_at_least $((scene_first + 6))
@@ -253,6 +255,71 @@ wait "$program_pid" || code=$?
 [ "$code" -eq 0 ] || fail "the program ended with exit code $code (see program.log)"
 echo "end-to-end: the program ended with exit code 0, $took ms after the close request"
 for _ in $(seq 50); do running "$recorder_pid" || break; sleep 0.02; done
+
+# Pixels that differ by more than 2 % between two pictures of the same size.
+differing_pixels() {  # compare ends with 1 when the pictures differ at all
+  { compare -metric AE -fuzz 2% "$1" "$2" null: 2>&1 || true; } | awk '{ printf "%d", $1 }'
+}
+window_state() {
+  xwininfo -id "$window" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} /^  Width:/ {w=$2}
+    /^  Height:/ {h=$2} END {print x "," y " " w "x" h}'
+}
+
+step="full screen"
+(cd "$data" && SDL_AUDIODRIVER=dummy exec "$program" --fullscreen) >"$art/fullscreen.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+window=
+for _ in $(seq 100); do window=$(xdotool search --name "$caption" 2>/dev/null | head -n 1) && [ -n "$window" ] && break; sleep 0.1; done
+[ -n "$window" ] || fail "no window appeared for --fullscreen"
+for _ in $(seq 50); do [ "$(window_state)" = "0,0 ${screen_width}x${screen_height}" ] && break; sleep 0.1; done
+[ "$(window_state)" = "0,0 ${screen_width}x${screen_height}" ] || fail "--fullscreen gave a window at $(window_state)"
+xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN || fail "the window is not in the full-screen state"
+sleep 1.5  # the picture settles after the size change
+import -window root "$art/fullscreen-menu.png" || fail "import could not take a screenshot"
+"$trace" --data "$data" --size "${screen_width}x${screen_height}" --frames 1 --shot "1:$art/trace-fullscreen-menu.png" >/dev/null ||
+  fail "quillora-trace could not draw the full-screen menu"
+# Every pixel as the trace draws it at this size: the picture 1532 x 1080 in the middle, black bars beside it.
+# The X server's OpenGL and the offscreen one may part in a few edge pixels of the figure.
+differing=$(differing_pixels "$art/fullscreen-menu.png" "$art/trace-fullscreen-menu.png")
+[ "$differing" -le 1500 ] || fail "the full-screen menu differs from the trace's in $differing pixels"
+echo "end-to-end: --fullscreen fills the ${screen_width} x ${screen_height} screen; $differing pixels differ from the trace"
+
+step="clicking the scaled letter A"
+# A's cell centre (80, 58) in the picture that starts at column 194 and is 1080 / 523 times the client size.
+xdotool mousemove --sync 359 120 click 1
+sleep 1
+import -window root "$art/fullscreen-scene.png" || fail "import could not take a screenshot"
+# Whichever frame of scene A it shows: the nearest of its first 40 frames as the trace draws them.
+shots=()
+for frame in $(seq 3 42); do shots+=(--shot "$frame:$art/trace-fullscreen-$frame.png"); done
+"$trace" --data "$data" --size "${screen_width}x${screen_height}" --frames 42 --click 80,58@2 "${shots[@]}" >/dev/null ||
+  fail "quillora-trace could not draw scene A full screen"
+best=-1
+for frame in $(seq 3 42); do
+  differing=$(differing_pixels "$art/fullscreen-scene.png" "$art/trace-fullscreen-$frame.png")
+  if [ "$best" -lt 0 ] || [ "$differing" -lt "$best" ]; then best=$differing; fi
+done
+[ "$best" -le 1500 ] || fail "after the click the screen shows no frame of scene A (the nearest differs in $best pixels)"
+echo "end-to-end: the click on the scaled A opened scene A; the nearest trace frame differs in $best pixels"
+
+step="F11"
+xdotool key F11
+for _ in $(seq 50); do [ "$(client_size)" = "${client_width}x${client_height}" ] && break; sleep 0.1; done
+[ "$(client_size)" = "${client_width}x${client_height}" ] || fail "after F11 the window is $(window_state)"
+! xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN || fail "after F11 the window is still full screen"
+sleep 0.5
+import -window "$window" "$art/after-f11.png" || fail "import could not take a screenshot"
+[ "$(identify -format '%wx%h' "$art/after-f11.png")" = "${client_width}x${client_height}" ] ||
+  fail "after F11 the window's picture is $(identify -format '%wx%h' "$art/after-f11.png")"
+echo "end-to-end: F11 gave back a ${client_width} x ${client_height} window at $(window_state)"
+wmctrl -i -c "$window"
+for _ in $(seq 50); do running "$program_pid" || break; sleep 0.02; done
+running "$program_pid" && fail "the full-screen program was still running 1 s after the close request"
+code=0
+wait "$program_pid" || code=$?
+[ "$code" -eq 0 ] || fail "the full-screen program ended with exit code $code (see fullscreen.log)"
+
 stop_all
 pids=()
 
