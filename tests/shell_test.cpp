@@ -33,7 +33,7 @@ TEST(WindowPosition, TheClientAreaIs742By523)
     EXPECT_EQ(height, 523);
 }
 
-constexpr long Uncapped = 1L << 40;
+constexpr DrawingLimit Uncapped = {1L << 40, 1L << 40};
 
 // The client position under a window position, or (-1, -1) where the client area is not.
 static std::pair<int, int> Under(const PictureGeometry& geometry, int x, int y)
@@ -96,10 +96,12 @@ TEST(ScaledPicture, BarsBesideOrAboveThePictureAreOnNoLetter)
 TEST(ScaledPicture, AVeryLargePictureIsDrawnWithFewerPixelsAndStretched)
 {
     const long cap = 1532L * 1080L;
-    const PictureGeometry full = FitPicture(1920, 1080, 1920, 1080, 742, 523, cap);
-    EXPECT_EQ(full.Drawn.X, full.Shown.X);  // within the cap: drawn where it is shown
+    const DrawingLimit limit = {4500000, cap};
+    const PictureGeometry full = FitPicture(2560, 1440, 2560, 1440, 742, 523, limit);
+    EXPECT_EQ(full.Drawn.X, full.Shown.X);  // within the limit: drawn where it is shown
     EXPECT_EQ(full.Drawn.Width, full.Shown.Width);
-    const PictureGeometry huge = FitPicture(3840, 2160, 3840, 2160, 742, 523, cap);
+    EXPECT_GT(static_cast<long>(full.Drawn.Width) * full.Drawn.Height, cap);
+    const PictureGeometry huge = FitPicture(3840, 2160, 3840, 2160, 742, 523, limit);
     EXPECT_EQ(huge.Shown.X, 388);
     EXPECT_EQ(huge.Shown.Width, 3064);
     EXPECT_EQ(huge.Drawn.X, 0);

@@ -5,7 +5,7 @@
 #include <cmath>
 
 PictureGeometry FitPicture(int windowWidth, int windowHeight, int surfaceWidth, int surfaceHeight, int clientWidth,
-                           int clientHeight, long maxDrawnPixels)
+                           int clientHeight, const DrawingLimit& limit)
 {
     PictureGeometry geometry{windowWidth, windowHeight, surfaceWidth, surfaceHeight, clientWidth, clientHeight, {}, {}};
     if (surfaceWidth <= 0 || surfaceHeight <= 0 || clientWidth <= 0 || clientHeight <= 0) return geometry;
@@ -20,8 +20,9 @@ PictureGeometry FitPicture(int windowWidth, int windowHeight, int surfaceWidth, 
     geometry.Shown = {(surfaceWidth - width) / 2, (surfaceHeight - height) / 2, width, height};
 
     geometry.Drawn = geometry.Shown;
-    if (static_cast<long long>(width) * height > maxDrawnPixels) {
-        const double scale = std::sqrt(static_cast<double>(maxDrawnPixels) / (static_cast<double>(clientWidth) * clientHeight));
+    if (static_cast<long long>(width) * height > limit.MostDrawnAsShown) {
+        const double scale =
+            std::sqrt(static_cast<double>(limit.StretchedFrom) / (static_cast<double>(clientWidth) * clientHeight));
         geometry.Drawn = {0, 0, std::max(1, static_cast<int>(clientWidth * scale)),
                           std::max(1, static_cast<int>(clientHeight * scale))};
     }

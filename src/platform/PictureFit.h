@@ -16,10 +16,16 @@ struct PictureGeometry {
                         // be drawn with, a smaller picture in the lower left corner that is stretched over Shown
 };
 
-// The picture of a clientWidth x clientHeight client area in a window of that size and surface, drawn with at
-// most maxDrawnPixels pixels.
+// How many pixels frames are drawn with: a picture of up to MostDrawnAsShown pixels as it is shown; a larger one
+// with StretchedFrom pixels, then stretched. Stretching costs time too, so it pays only for a much larger picture.
+struct DrawingLimit {
+    long MostDrawnAsShown;
+    long StretchedFrom;
+};
+
+// The picture of a clientWidth x clientHeight client area in a window of that size and surface.
 PictureGeometry FitPicture(int windowWidth, int windowHeight, int surfaceWidth, int surfaceHeight, int clientWidth,
-                           int clientHeight, long maxDrawnPixels);
+                           int clientHeight, const DrawingLimit& limit);
 // True when the surface shows the client area pixel for pixel, with nothing else on it.
 bool ShownAtOwnSize(const PictureGeometry& geometry);
 // The client position under the pointer at (x, y) in window units, top row 0; false when that is on a bar or off
