@@ -6,7 +6,8 @@
 #include <SDL.h>
 #include "app/App.h"
 #include "doubles/Doubles.h"
-#include "platform/PictureFit.h"
+#include "platform/Events.h"
+#include "platform/WindowPicture.h"
 #include "world/World.h"
 
 TEST(WindowPosition, CentresTheOuterWindowWithTruncation)
@@ -22,15 +23,6 @@ TEST(WindowPosition, CentresTheOuterWindowWithTruncation)
     CentredWindowPosition(640, 480, &x, &y);  // a screen smaller than the window: truncated toward zero
     EXPECT_EQ(x, -55);
     EXPECT_EQ(y, -35);
-}
-
-TEST(WindowPosition, TheClientAreaIs742By523)
-{
-    int width = 0;
-    int height = 0;
-    ClientSizeForWindow(WindowWidth, WindowHeight + GetSystemMetric(MetricCaptionHeight), &width, &height);
-    EXPECT_EQ(width, 742);
-    EXPECT_EQ(height, 523);
 }
 
 constexpr DrawingLimit Uncapped = {1L << 40, 1L << 40};
@@ -294,7 +286,7 @@ TEST_F(MenuMouse, ArrowKeysOnlySetTheirFlags)
 // window. Above arrives as y = 65535 and less, which the grid's last row would otherwise take.
 TEST_F(MenuMouse, ADragOutsideTheWindowSpeaksNothing)
 {
-    ASSERT_TRUE(RegisterWindowClass("Win OpenGL", MainWindowProcedure, nullptr));
+    ASSERT_TRUE(RegisterWindowClass(MainWindowProcedure, nullptr));
     FakeTick = 5000;
     auto push = [](Uint32 type, int x, int y) {
         SDL_Event event{};
@@ -453,7 +445,7 @@ static void PushFinger(Uint32 type, float x, float y, SDL_TouchID device = 7)
 // English one types "a"); held with Ctrl it is a shortcut, and its repeats say so.
 TEST_F(MenuMouse, KeyEventsArriveAsTheLettersTheyType)
 {
-    ASSERT_TRUE(RegisterWindowClass("Win OpenGL", MainWindowProcedure, nullptr));
+    ASSERT_TRUE(RegisterWindowClass(MainWindowProcedure, nullptr));
     PushKey(SDL_KEYDOWN, SDLK_a, SDL_SCANCODE_Q);
     PushKey(SDL_KEYDOWN, SDLK_a, SDL_SCANCODE_Q, 0, 1);
     PushKey(SDL_KEYUP, SDLK_a, SDL_SCANCODE_Q);
@@ -478,8 +470,8 @@ TEST_F(MenuMouse, KeyEventsArriveAsTheLettersTheyType)
 // none.
 TEST_F(MenuMouse, AFingerIsATapAndNeitherAMoveNorAClick)
 {
-    ASSERT_TRUE(RegisterWindowClass("Win OpenGL", MainWindowProcedure, nullptr));
-    CreateMainWindow("Brenvik Quillora", 0, 0, WindowWidth, WindowHeight + GetSystemMetric(MetricCaptionHeight));
+    ASSERT_TRUE(RegisterWindowClass(MainWindowProcedure, nullptr));
+    CreateMainWindow("Brenvik Quillora", 0, 0);
     ASSERT_NE(RenderContext, nullptr);
     FakeTick = 5000;
     PushFinger(SDL_FINGERDOWN, 178.5f / 742, 58.5f / 523);  // B
@@ -503,6 +495,5 @@ TEST_F(MenuMouse, AFingerIsATapAndNeitherAMoveNorAClick)
 
     DeleteRenderContext(RenderContext);
     RenderContext = nullptr;
-    DeviceContext = nullptr;
     SDL_Quit();
 }

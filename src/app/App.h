@@ -3,8 +3,9 @@
 #include <cstdint>
 #include "platform/Window.h"
 
+// The outer window the program centres on the screen; its client area is ClientAreaWidth x ClientAreaHeight.
 constexpr int WindowWidth = 750;
-constexpr int WindowHeight = 550;  // plus the caption bar
+constexpr int WindowHeight = 550;
 
 // Registers the class, creates the centred window, shows it and sets up the menu.
 // False when no window could be made; the reason is in PlatformErrorText().

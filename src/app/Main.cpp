@@ -3,6 +3,7 @@
 // which the platform's start turns away).
 #include <cstdio>
 #include "app/App.h"
+#include "platform/Events.h"
 #include "platform/Sound.h"
 
 int main(int argc, char** argv)

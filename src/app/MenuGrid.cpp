@@ -6,14 +6,13 @@ static const uint32_t MenuColumnEdges[] = {30, 130, 225, 325, 420, 540, 640};
 // The last y of rows 0 to 3; everything below is row 4, down to the client area's last row.
 static const uint32_t MenuRowEdges[] = {116, 224, 326, 432};
 // While a button is held the window system goes on reporting the pointer beside, below and above the window
-// (above as y = 65535 and less): such a position is on no letter.
-constexpr uint32_t ClientAreaRows = 523;
+// (above as y = 65535 and less): such a position, below the client area's last row, is on no letter.
 constexpr int CellW = 'W' - 'A';
 constexpr int CellZ = 'Z' - 'A';
 
 int LetterCellAt(uint32_t x, uint32_t y)
 {
-    if (x <= MenuColumnEdges[0] || x > MenuColumnEdges[6] || y >= ClientAreaRows) return -1;
+    if (x <= MenuColumnEdges[0] || x > MenuColumnEdges[6] || y >= static_cast<uint32_t>(ClientAreaHeight)) return -1;
     int column = 0;
     while (x > MenuColumnEdges[column + 1]) column++;
     int row = 0;

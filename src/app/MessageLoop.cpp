@@ -1,6 +1,6 @@
 // MessageLoop.cpp -- messages first; when none waits, the next frame once 90 ms have passed.
 #include "app/App.h"
-#include "platform/Window.h"
+#include "platform/Events.h"
 
 void RunMessageLoop()
 {

@@ -12,13 +12,16 @@ void CentredWindowPosition(int screenWidth, int screenHeight, int* x, int* y)
 
 bool StartProgram()
 {
-    if (!RegisterWindowClass("Win OpenGL", MainWindowProcedure, "mainicon.bmp")) return false;
+    // The class has no name here ("Win OpenGL" elsewhere): the desktop knows the window by the app's id.
+    if (!RegisterWindowClass(MainWindowProcedure, "mainicon.bmp")) return false;
     KeyUp = KeyDown = KeyLeft = KeyRight = false;
+    int screenWidth = 0;
+    int screenHeight = 0;
+    GetScreenSize(&screenWidth, &screenHeight);
     int x = 0;
     int y = 0;
-    CentredWindowPosition(GetSystemMetric(MetricScreenWidth), GetSystemMetric(MetricScreenHeight), &x, &y);
-    MainWindow = CreateMainWindow("Brenvik Quillora", x, y, WindowWidth,
-                                  WindowHeight + GetSystemMetric(MetricCaptionHeight));
+    CentredWindowPosition(screenWidth, screenHeight, &x, &y);
+    MainWindow = CreateMainWindow("Brenvik Quillora", x, y);
     if (MainWindow == nullptr) return false;
     MenuEnterTick = TickCount();
     ShowMainWindow(MainWindow);

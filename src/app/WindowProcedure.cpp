@@ -11,12 +11,12 @@
 
 constexpr uint32_t MenuQuietMilliseconds = 1500;
 
-static void ReleaseContexts(WindowHandle window)
+// The window is what OpenGL draws to: there is no separate device context to take at creation or give back
+// here, only the OpenGL context.
+static void ReleaseContexts()
 {
     if (RenderContext != nullptr) DeleteRenderContext(RenderContext);
-    if (DeviceContext != nullptr) ReleaseDeviceContext(window, DeviceContext);
     RenderContext = nullptr;
-    DeviceContext = nullptr;
 }
 
 static void SpeakLetterName(int cell)
@@ -91,41 +91,39 @@ int32_t MainWindowProcedure(const WindowMessage& message)
     switch (message.Kind) {
     case MessageCreate:
         // Without OpenGL nothing can be drawn: the program says so and ends, with a failing exit code.
-        DeviceContext = GetDeviceContext(message.Window);
-        if (!SetupPixelFormat(DeviceContext)) {
+        if (!SetupPixelFormat(message.Window)) {
             PostQuitRequest(1);
             return 0;
         }
-        RenderContext = CreateRenderContext(DeviceContext);
-        if (!MakeRenderContextCurrent(DeviceContext, RenderContext)) {
+        RenderContext = CreateRenderContext(message.Window);
+        if (!MakeRenderContextCurrent(message.Window, RenderContext)) {
             char text[300];
             std::snprintf(text, sizeof text, "No OpenGL context could be made (%s)", PlatformErrorText());
             ShowMessageBox(text, "Error");
             PostQuitRequest(1);
         }
         return 0;
-    case MessageSize: {
-        int width = 0;
-        int height = 0;
-        GetClientSize(message.Window, &width, &height);
-        ResizeViewport(width, height);
+    case MessageSize:
+        ResizeViewport(ClientAreaWidth, ClientAreaHeight);  // the client rectangle, whatever the window's size
         MenuPictureShown = false;
         return 0;
-    }
     case MessagePaint:
         MenuPictureShown = false;  // the window lost its picture: the next frame draws it, never this message
         return 0;
     case MessageClose:
-        ReleaseContexts(message.Window);
+        ReleaseContexts();
         DestroyMainWindow(message.Window);
         return 0;
     case MessageDestroy:
-        ReleaseContexts(message.Window);
+        ReleaseContexts();
         PostQuitRequest(0);
         return 0;
     case MessageKeyDown:
     case MessageKeyUp:
         SetArrowKey(message.First, message.Kind == MessageKeyDown);
+        // F11 switches the window between full screen and its size; the scenes never see it.
+        if (message.First == KeyF11 && message.Kind == MessageKeyDown && (message.Second & KeyWasDown) == 0)
+            SetFullScreen(message.Window, !IsFullScreen(message.Window));
         // A held key repeats; only its first press chooses, so holding a letter never opens its scene.
         if (CurrentScene == MenuScene && message.Kind == MessageKeyDown && (message.Second & KeyWasDown) == 0)
             ChooseOnMenu(LetterCellOfKey(message.First));

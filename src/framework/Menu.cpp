@@ -2,6 +2,7 @@
 #include "figures/FigurePose.h"
 #include "framework/Menu.h"
 #include "framework/SceneFrame.h"
+#include "platform/Present.h"
 #include "platform/Sound.h"
 #include "world/World.h"
 
@@ -18,7 +19,7 @@ void MenuFrame()
 {
     // Nothing the menu draws changes between set-ups, so where the window keeps what it was shown, an idle
     // menu is drawn once rather than ten times a second, until the window system says it lost the picture.
-    if (!MenuPictureShown || !PresentedFrameStays(DeviceContext)) {
+    if (!MenuPictureShown || !PresentedFrameStays(MainWindow)) {
         DrawMenuPicture();
         MenuPictureShown = true;
     }

@@ -63,7 +63,7 @@ void PresentSceneFrame()
 {
     glPopMatrix();
     glFlush();
-    PresentFrame(DeviceContext);
+    PresentFrame(MainWindow);
 }
 
 void EndSceneFrame()

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include "platform/Events.h"
+#include "platform/WindowPicture.h"
 #include "platform/WindowSdl.h"
 
 void StartPlatform(int argc, char** argv)
@@ -39,30 +41,6 @@ static uint32_t KeyCodeOf(const SDL_Keysym& key)
     return KeyOther;
 }
 
-// The client position under a position in the window's units (pointer positions, and the pointer SDL would
-// make up for a finger), x in the low 16 bits, y in the high; false where the window shows no client area: on
-// a bar beside the scaled picture, or off the window while a button is held. There the program gets no message.
-static bool ClientPosition(int x, int y, uint32_t* position)
-{
-    int clientX = 0;
-    int clientY = 0;
-    if (!ClientPointAt(PictureGeometryOf(TheMainWindow()), x, y, &clientX, &clientY)) return false;
-    *position = static_cast<uint32_t>(clientX) | static_cast<uint32_t>(clientY) << 16;
-    return true;
-}
-
-// SDL gives a finger's position as fractions of the window's size.
-static bool FingerPosition(const SDL_TouchFingerEvent& finger, uint32_t* position)
-{
-    const PictureGeometry& picture = PictureGeometryOf(TheMainWindow());
-    const int width = picture.WindowWidth;
-    const int height = picture.WindowHeight;
-    if (width <= 0 || height <= 0) return false;
-    const int x = SDL_clamp(static_cast<int>(finger.x * static_cast<float>(width)), 0, width - 1);
-    const int y = SDL_clamp(static_cast<int>(finger.y * static_cast<float>(height)), 0, height - 1);
-    return ClientPosition(x, y, position);
-}
-
 // A touch that the window system reports as taps on the screen, not a touchpad's finger that moves the pointer,
 // nor a touch SDL makes up from the mouse when asked to.
 static bool IsScreenTouch(SDL_TouchID device)
@@ -81,13 +59,8 @@ static WindowMessage Translate(const SDL_Event& event)
         break;
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) message.Kind = MessageClose;
-        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-            RemeasurePicture(TheMainWindow());  // the picture moves with the size message, between frames
-            int width = 0;
-            int height = 0;
-            GetClientSize(TheMainWindow(), &width, &height);  // which stays as it was
-            message = {TheMainWindow(), MessageSize, static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
-        }
+        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)  // the client size stays as it was
+            message = {TheMainWindow(), MessageSize, ClientAreaWidth, ClientAreaHeight};
         if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SHOWN ||
             event.window.event == SDL_WINDOWEVENT_RESTORED) {
             message.Kind = MessagePaint;  // the window's picture may be gone
@@ -98,26 +71,24 @@ static WindowMessage Translate(const SDL_Event& event)
         message.Kind = event.type == SDL_KEYDOWN ? MessageKeyDown : MessageKeyUp;
         message.First = KeyCodeOf(event.key.keysym);
         if (event.type == SDL_KEYDOWN && event.key.repeat != 0) message.Second = KeyWasDown;
-        // F11 switches the window between full screen and its size; the program is told of the key and
-        // ignores it.
-        if (message.First == KeyF11 && event.type == SDL_KEYDOWN && event.key.repeat == 0)
-            ToggleFullScreen(TheMainWindow());
         break;
+    // Pointer and finger positions become client positions; where the window shows no client area (on a bar
+    // beside the scaled picture, or off the window while a button is held) the program gets no message.
     // SDL also reports a finger as a pointer that moves there and presses: those are dropped, so that a tap
     // is a tap and not also a move and a click.
     case SDL_MOUSEMOTION:
         if (event.motion.which == SDL_TOUCH_MOUSEID) break;
-        if (ClientPosition(event.motion.x, event.motion.y, &message.Second)) message.Kind = MessageMouseMove;
+        if (PointerClientPosition(event.motion.x, event.motion.y, &message.Second)) message.Kind = MessageMouseMove;
         break;
     case SDL_MOUSEBUTTONDOWN:
         if (event.button.which == SDL_TOUCH_MOUSEID) break;
-        if (event.button.button == SDL_BUTTON_LEFT && ClientPosition(event.button.x, event.button.y, &message.Second))
+        if (event.button.button == SDL_BUTTON_LEFT && PointerClientPosition(event.button.x, event.button.y, &message.Second))
             message.Kind = MessageLeftButtonDown;
         break;
     // A tap counts when the finger lands, as a click counts when the button goes down: where the finger
     // lands is the letter the child aimed at, wherever it slides before it lifts.
     case SDL_FINGERDOWN:
-        if (IsScreenTouch(event.tfinger.touchId) && FingerPosition(event.tfinger, &message.Second))
+        if (IsScreenTouch(event.tfinger.touchId) && FingerClientPosition(event.tfinger.x, event.tfinger.y, &message.Second))
             message.Kind = MessageTap;
         break;
     default:

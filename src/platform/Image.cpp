@@ -34,7 +34,6 @@ void newdib(ImageRecord* record, int width, int height, int bitCount, int, int)
     record->Pixels = pixels;
     record->Stride = stride;
     record->Handle = reinterpret_cast<uintptr_t>(pixels);
-    record->PaletteVersion = 0x300;
     record->PaletteCount = bitCount == 24 ? 0 : static_cast<uint16_t>(1 << bitCount);
 }
 

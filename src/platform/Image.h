@@ -22,7 +22,6 @@ struct ImageRecord {
     uintptr_t Handle;  // non-zero while the record holds a bitmap
     uint8_t* Pixels;
     int32_t Stride;    // bytes from one row to the next, a multiple of 4
-    uint16_t PaletteVersion;
     uint16_t PaletteCount;
     PaletteEntry Palette[256];
 };

@@ -1,6 +1,6 @@
 // PictureFit.cpp -- the scaled picture's rectangles, the pointer's way back to client positions, and the
-// window's start scale.
-#include "platform/PictureFit.h"
+// window's start scale: geometry alone, with no window system in it.
+#include "platform/WindowPicture.h"
 #include <algorithm>
 #include <cmath>
 

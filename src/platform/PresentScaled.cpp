@@ -1,9 +1,11 @@
-// PresentScaled.cpp -- the last step before a frame is shown in a window of another size than the client area:
-// a frame drawn smaller than the picture is stretched over it, and the bars beside the picture are blackened.
-// Whatever it changes in OpenGL's state it gives back, so the program's next frame starts as it left it.
+// PresentScaled.cpp -- presenting a frame: the last step before it is shown in a window of another size than the
+// client area (a frame drawn smaller than the picture is stretched over it, and the bars beside the picture are
+// blackened), then the presentation driver's own showing. Whatever it changes in OpenGL's state it gives back,
+// so the program's next frame starts as it left it.
 #include <GL/gl.h>
 #include <initializer_list>
-#include "platform/WindowSdl.h"
+#include "platform/Present.h"
+#include "platform/WindowPicture.h"
 
 static GLuint StretchTexture;  // a copy of the drawn frame; a power of two on each side, as OpenGL 1.1 wants
 static int StretchTextureWidth;
@@ -58,9 +60,9 @@ static void Blacken(int x, int y, int width, int height)
     glClear(GL_COLOR_BUFFER_BIT);
 }
 
-void FinishScaledPicture(DeviceHandle device)
+void FinishScaledPicture()
 {
-    const PictureGeometry& geometry = PictureGeometryOf(device);
+    const PictureGeometry& geometry = WindowPicture();
     const PictureArea& shown = geometry.Shown;
     const PictureArea& drawn = geometry.Drawn;
     const bool stretched = drawn.X != shown.X || drawn.Y != shown.Y || drawn.Width != shown.Width ||
@@ -101,4 +103,10 @@ void FinishScaledPicture(DeviceHandle device)
     glMatrixMode(GL_TEXTURE);
     glPopMatrix();
     glPopAttrib();  // the matrix mode too
+}
+
+void PresentFrame(WindowHandle window)
+{
+    FinishScaledPicture();
+    ShowFinishedFrame(window);
 }

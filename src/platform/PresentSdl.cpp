@@ -1,17 +1,17 @@
-// PresentSdl.cpp -- showing a finished frame: scale it to the window, swap the window's buffers.
+// PresentSdl.cpp -- the program's presentation: a finished frame goes to the screen by swapping the window's
+// buffers, and stays there until the window system says it lost it.
+#include "platform/Present.h"
+#include "platform/WindowPicture.h"
 #include "platform/WindowSdl.h"
 
-void PresentFrame(DeviceHandle device)
+void ShowFinishedFrame(WindowHandle window)
 {
-    SDL_Window* window = SdlWindowOf(device);
-    if (window == nullptr) return;
-    FinishScaledPicture(device);
-    SDL_GL_SwapWindow(window);
+    if (SDL_Window* sdl = SdlWindowOf(window)) SDL_GL_SwapWindow(sdl);
 }
 
-bool PresentedFrameStays(DeviceHandle device)
+bool PresentedFrameStays(WindowHandle)
 {
     // The window system keeps the window's picture, and sends an expose event when it cannot; but while a new
     // size settles, a frame may have been drawn for a surface that is no longer there.
-    return !WindowSizeSettling(device);
+    return !WindowPictureSettling();
 }

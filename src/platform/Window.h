@@ -1,12 +1,17 @@
-// Window.h -- the window, its messages, the OpenGL binding and the message box.
-// The program's view of the windowing system. No SDL type crosses this header.
+// Window.h -- what the program's own code asks of the window system: the window and its messages, the OpenGL
+// binding, full screen, the frame's presentation and the message box. No SDL type crosses this header.
+// Where messages come from and how a finished frame is shown are chosen per program at link time (Events.h,
+// Present.h); everything here is the platform's own.
 #pragma once
 #include <cstdint>
-#include "platform/PictureFit.h"
+
+// The client area the program always sees, whatever the window's size on the screen: the menu grid, the
+// projection and the platform's scaled picture all count in it.
+constexpr int ClientAreaWidth = 742;
+constexpr int ClientAreaHeight = 523;
 
 struct PlatformWindow;
-using WindowHandle = PlatformWindow*;
-using DeviceHandle = PlatformWindow*;  // the window's drawing surface; one per window
+using WindowHandle = PlatformWindow*;  // also what OpenGL draws to: the window has no separate device context
 using RenderHandle = void*;            // an OpenGL context
 
 enum MessageKind {
@@ -49,59 +54,32 @@ struct WindowMessage {
 
 using WindowProcedure = int32_t (*)(const WindowMessage&);
 
-enum SystemMetricIndex { MetricScreenWidth, MetricScreenHeight, MetricCaptionHeight };
-
-// The pixel format the program asks for; fields it leaves out are zero.
+// The pixel format the program asks for; what it leaves out is zero.
 struct PixelFormatRequest {
-    uint16_t Size;
-    uint16_t Version;
     bool DrawToWindow;
     bool SupportOpenGL;
     bool DoubleBuffer;
     bool Rgba;
     uint8_t ColourBits;
-    uint8_t AccumulationBits;
     uint8_t DepthBits;
     uint8_t StencilBits;
-    uint32_t LayerMask;
 };
 
 // Starts the window system and remembers the window procedure and the icon file; false if there is no display.
-bool RegisterWindowClass(const char* className, WindowProcedure procedure, const char* iconFile);
+bool RegisterWindowClass(WindowProcedure procedure, const char* iconFile);
 // Why the last platform call failed, as one line.
 const char* PlatformErrorText();
-// Screen width and height in pixels, or the caption bar height of a window.
-int GetSystemMetric(SystemMetricIndex index);
-// The client size of a window of the given outer size with a caption and a fixed frame.
-void ClientSizeForWindow(int outerWidth, int outerHeight, int* clientWidth, int* clientHeight);
-// How the window starts, set before it is made: full screen, or a window (the default). A window's size in
-// pixels; 0 x 0 (the default) is the client size, scaled for a HiDPI screen (StartWindowScale).
-void SetStartFullScreen(bool fullScreen);
-void SetStartWindowSize(int width, int height);
-// Makes the window; the procedure gets MessageCreate, then MessageSize, before this returns. Whatever size the
-// window has, on the screen or later, the program sees a client area of the size it asked for here: the window
-// shows its picture scaled to fit, centred between black bars, and maps pointer positions back.
-WindowHandle CreateMainWindow(const char* caption, int x, int y, int outerWidth, int outerHeight);
-// Full screen to a window and back (the F11 key).
-void ToggleFullScreen(WindowHandle window);
-// Where a frame of the client area (width x height) is drawn on the window's surface now: (0, 0, width, height)
-// at the window's own size. It changes only when a MessageSize says so.
-PictureArea PictureDrawingArea(int width, int height);
+// The screen's width and height in pixels.
+void GetScreenSize(int* width, int* height);
+// Makes the window with its client area's top left corner at (x, y); the procedure gets MessageCreate, then
+// MessageSize, before this returns. Whatever size the window has, the program sees the client area.
+WindowHandle CreateMainWindow(const char* caption, int x, int y);
 void ShowMainWindow(WindowHandle window);
 // Sends MessagePaint.
 void UpdateMainWindow(WindowHandle window);
 // Sends MessageDestroy and takes the window off the screen.
 void DestroyMainWindow(WindowHandle window);
-void GetClientSize(WindowHandle window, int* width, int* height);
 
-// Takes the command line before anything else starts: the program's --fullscreen or --window; for anything
-// else it says which options it takes and ends the program with 2.
-void StartPlatform(int argc, char** argv);
-
-// True when a message waits; looks without removing it.
-bool MessageWaiting();
-// Takes the next message, waiting for one; false when it is the quit request.
-bool TakeMessage(WindowMessage* message);
 // Hands a message to the window procedure and returns its result.
 int32_t DispatchWindowMessage(const WindowMessage& message);
 // What the window system does with a message the procedure does not handle.
@@ -111,21 +89,19 @@ void PostQuitRequest(int exitCode);
 // The exit code of the quit request that was posted (0 when none was).
 int QuitExitCode();
 
-DeviceHandle GetDeviceContext(WindowHandle window);
-void ReleaseDeviceContext(WindowHandle window, DeviceHandle device);
 // The best format for the request, numbered from 1; 0 when none matches.
-int ChoosePixelFormat(DeviceHandle device, const PixelFormatRequest& request);
-// Gives the surface that format; false when it cannot.
-bool SetPixelFormat(DeviceHandle device, int format, const PixelFormatRequest& request);
-RenderHandle CreateRenderContext(DeviceHandle device);
-bool MakeRenderContextCurrent(DeviceHandle device, RenderHandle context);
+int ChoosePixelFormat(WindowHandle window, const PixelFormatRequest& request);
+// Gives the window that format; false when it cannot.
+bool SetPixelFormat(WindowHandle window, int format);
+RenderHandle CreateRenderContext(WindowHandle window);
+bool MakeRenderContextCurrent(WindowHandle window, RenderHandle context);
 void DeleteRenderContext(RenderHandle context);
-// Shows the frame just drawn (stretches it where it was drawn smaller, blackens the bars, swaps the buffers).
-void PresentFrame(DeviceHandle device);
-// Whether a presented frame stays on show until a paint message says the window lost it, so that a frame
-// that would look the same need not be drawn again. A trace answers no: it draws, and may photograph,
-// every frame.
-bool PresentedFrameStays(DeviceHandle device);
+
+// Whether the window fills the screen, and making it do so or come back to its size.
+bool IsFullScreen(WindowHandle window);
+void SetFullScreen(WindowHandle window, bool fullScreen);
+// Shows the frame just drawn: stretched where it was drawn smaller, black bars beside it, then on the screen.
+void PresentFrame(WindowHandle window);
 
 // A modal box with an OK button; falls back to standard error when it cannot be shown.
 void ShowMessageBox(const char* text, const char* caption);

@@ -1,24 +1,17 @@
-// WindowSdl.cpp -- the window, the delivery of its messages and the OpenGL binding over SDL2.
+// WindowSdl.cpp -- the window, the delivery of its messages, full screen and the OpenGL binding over SDL2.
 // The SDL window itself is made when the program sets its pixel format, because SDL needs the format
 // before the window exists; the program still sees the creation message first, as it expects.
-// The window can be any size, or full screen; the program always sees the client size it asked for, and the
-// window shows its picture scaled to fit (PictureFit.h).
+// The window can be any size, or full screen; the program always sees its client area, and the window shows
+// its picture scaled to fit (WindowPicture.h).
 #include <cstdio>
 #include <cstring>
+#include "platform/WindowPicture.h"
 #include "platform/WindowSdl.h"
-
-// The original's window frame: 4 pixels each side, and 27 rows of frame beside the caption bar.
-constexpr int FrameColumns = 8;
-constexpr int FrameRows = 27;
-constexpr int CaptionBarHeight = 19;
 
 struct PlatformWindow {
     SDL_Window* Sdl;
-    int X, Y;
-    int ClientWidth, ClientHeight;
+    int X, Y;  // where the client area's top left corner goes
     const char* Caption;
-    PictureGeometry Picture;  // measured when the window is made and whenever its size changes
-    uint32_t ResizedTick;     // when the size last changed
 };
 
 static WindowProcedure Procedure;
@@ -32,17 +25,9 @@ static bool StartFullScreen;
 static int StartWidth;
 static int StartHeight;
 
-// Software OpenGL on two cores (llvmpipe) draws the rod field's frames (the busiest) in about 7 ms a million
-// pixels plus 8 ms, and stretches a drawn frame over the picture in about 4 ms a million pixels. Up to about 4.5
-// million pixels (a 2880 x 1800 screen's picture) drawing it all is as cheap as drawing less and stretching;
-// above, the frame is drawn with a 1920 x 1080 screen's picture's pixels (1532 x 1080), as fast as there, and
-// stretched: on a 3840 x 2160 screen that keeps those scenes at about 60 ms at the 99th percentile, against
-// about 75 ms drawn whole, within the 90 ms between frames.
-constexpr DrawingLimit FrameDrawingLimit = {4500000, 1654560};
-
-SDL_Window* SdlWindowOf(DeviceHandle device)
+SDL_Window* SdlWindowOf(WindowHandle window)
 {
-    return device != nullptr ? device->Sdl : nullptr;
+    return window != nullptr ? window->Sdl : nullptr;
 }
 
 WindowHandle TheMainWindow()
@@ -60,12 +45,8 @@ bool QuitRequested()
     return QuitPosted;
 }
 
-const PictureGeometry& PictureGeometryOf(DeviceHandle device)
-{
-    return device->Picture;
-}
-
-static void MeasurePicture(PlatformWindow& window)
+// The picture goes where the window's size and surface now put it.
+static void MeasurePicture(const PlatformWindow& window, bool resized)
 {
     int windowWidth = 0;
     int windowHeight = 0;
@@ -73,29 +54,7 @@ static void MeasurePicture(PlatformWindow& window)
     int surfaceHeight = 0;
     SDL_GetWindowSize(window.Sdl, &windowWidth, &windowHeight);
     SDL_GL_GetDrawableSize(window.Sdl, &surfaceWidth, &surfaceHeight);
-    window.Picture = FitPicture(windowWidth, windowHeight, surfaceWidth, surfaceHeight, window.ClientWidth,
-                                window.ClientHeight, FrameDrawingLimit);
-}
-
-void RemeasurePicture(WindowHandle window)
-{
-    if (window->Sdl == nullptr) return;
-    MeasurePicture(*window);
-    window->ResizedTick = SDL_GetTicks() | 1;  // never 0, which means never resized
-}
-
-bool WindowSizeSettling(DeviceHandle device)
-{
-    // SDL reports a full-screen size as soon as it asks for it; the window manager may apply it later, and a
-    // frame drawn meanwhile goes to the surface of the old size.
-    constexpr uint32_t SettlingMilliseconds = 1000;
-    return device->ResizedTick != 0 && SDL_GetTicks() - device->ResizedTick < SettlingMilliseconds;
-}
-
-PictureArea PictureDrawingArea(int width, int height)
-{
-    if (TheWindow.Sdl == nullptr) return {0, 0, width, height};
-    return TheWindow.Picture.Drawn;
+    MeasureWindowPicture(windowWidth, windowHeight, surfaceWidth, surfaceHeight, resized);
 }
 
 void SetStartFullScreen(bool fullScreen)
@@ -109,12 +68,17 @@ void SetStartWindowSize(int width, int height)
     StartHeight = height;
 }
 
-void ToggleFullScreen(WindowHandle window)
+bool IsFullScreen(WindowHandle window)
+{
+    return window != nullptr && window->Sdl != nullptr &&
+           (SDL_GetWindowFlags(window->Sdl) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+void SetFullScreen(WindowHandle window, bool fullScreen)
 {
     if (window == nullptr || window->Sdl == nullptr) return;
-    const bool full = (SDL_GetWindowFlags(window->Sdl) & SDL_WINDOW_FULLSCREEN) != 0;
     // The desktop's own mode: no mode switch, and the window comes back at the size it had.
-    if (SDL_SetWindowFullscreen(window->Sdl, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
+    if (SDL_SetWindowFullscreen(window->Sdl, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0)
         std::snprintf(ErrorText, sizeof ErrorText, "%s", SDL_GetError());
 }
 
@@ -138,7 +102,7 @@ const char* PlatformErrorText()
     return ErrorText;
 }
 
-bool RegisterWindowClass(const char*, WindowProcedure procedure, const char* iconFile)
+bool RegisterWindowClass(WindowProcedure procedure, const char* iconFile)
 {
     // The desktop finds the window's menu entry and icon by the window's app id (Wayland) or class (X11):
     // both name the desktop entry. SDL reads them from the environment when its video starts; a value the
@@ -166,24 +130,12 @@ bool RegisterWindowClass(const char*, WindowProcedure procedure, const char* ico
     return true;
 }
 
-int GetSystemMetric(SystemMetricIndex index)
+void GetScreenSize(int* width, int* height)
 {
     SDL_DisplayMode mode{};
-    switch (index) {
-    case MetricScreenWidth:
-        return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.w : 1024;
-    case MetricScreenHeight:
-        return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.h : 768;
-    case MetricCaptionHeight:
-        return CaptionBarHeight;
-    }
-    return 0;
-}
-
-void ClientSizeForWindow(int outerWidth, int outerHeight, int* clientWidth, int* clientHeight)
-{
-    *clientWidth = outerWidth - FrameColumns;
-    *clientHeight = outerHeight - CaptionBarHeight - FrameRows;
+    const bool known = SDL_GetDesktopDisplayMode(0, &mode) == 0;
+    *width = known ? mode.w : 1024;
+    *height = known ? mode.h : 768;
 }
 
 static int32_t Send(MessageKind kind, uint32_t first = 0, uint32_t second = 0)
@@ -191,13 +143,12 @@ static int32_t Send(MessageKind kind, uint32_t first = 0, uint32_t second = 0)
     return Procedure != nullptr ? Procedure({&TheWindow, kind, first, second}) : 0;
 }
 
-WindowHandle CreateMainWindow(const char* caption, int x, int y, int outerWidth, int outerHeight)
+WindowHandle CreateMainWindow(const char* caption, int x, int y)
 {
-    TheWindow = PlatformWindow{nullptr, x, y, 0, 0, caption, {}, 0};
-    ClientSizeForWindow(outerWidth, outerHeight, &TheWindow.ClientWidth, &TheWindow.ClientHeight);
+    TheWindow = PlatformWindow{nullptr, x, y, caption};
     WindowAlive = true;
     Send(MessageCreate);
-    Send(MessageSize, static_cast<uint32_t>(TheWindow.ClientWidth), static_cast<uint32_t>(TheWindow.ClientHeight));
+    Send(MessageSize, ClientAreaWidth, ClientAreaHeight);
     return &TheWindow;
 }
 
@@ -220,14 +171,11 @@ void DestroyMainWindow(WindowHandle window)
     window->Sdl = nullptr;
 }
 
-void GetClientSize(WindowHandle window, int* width, int* height)
-{
-    *width = window->ClientWidth;
-    *height = window->ClientHeight;
-}
-
 int32_t DispatchWindowMessage(const WindowMessage& message)
 {
+    // The picture moves with the size message, between frames, before the procedure sets the viewport by it.
+    if (message.Kind == MessageSize && message.Window != nullptr && message.Window->Sdl != nullptr)
+        MeasurePicture(*message.Window, true);
     return Procedure != nullptr ? Procedure(message) : DefaultWindowProcedure(message);
 }
 
@@ -248,16 +196,7 @@ int QuitExitCode()
     return QuitCode;
 }
 
-DeviceHandle GetDeviceContext(WindowHandle window)
-{
-    return window;
-}
-
-void ReleaseDeviceContext(WindowHandle, DeviceHandle)
-{
-}
-
-int ChoosePixelFormat(DeviceHandle, const PixelFormatRequest& request)
+int ChoosePixelFormat(WindowHandle, const PixelFormatRequest& request)
 {
     if (!request.DrawToWindow || !request.SupportOpenGL || !request.Rgba) return 0;
     // The closest the GL offers to the request; a 16-bit request gets at least 5-6-5.
@@ -271,59 +210,59 @@ int ChoosePixelFormat(DeviceHandle, const PixelFormatRequest& request)
     return 1;
 }
 
-bool SetPixelFormat(DeviceHandle device, int format, const PixelFormatRequest&)
+bool SetPixelFormat(WindowHandle window, int format)
 {
     if (format != 1) return false;
-    if (device->Sdl != nullptr) return true;
+    if (window->Sdl != nullptr) return true;
     int width = StartWidth;
     int height = StartHeight;
-    int x = device->X;
-    int y = device->Y;
+    int x = window->X;
+    int y = window->Y;
     if (width <= 0 || height <= 0) {
-        const int scale = StartWindowScale(MainScreen(), device->ClientWidth, device->ClientHeight);
-        width = device->ClientWidth * scale;
-        height = device->ClientHeight * scale;
-        x -= (width - device->ClientWidth) / 2;  // grown about the centre the program chose
-        y -= (height - device->ClientHeight) / 2;
+        const int scale = StartWindowScale(MainScreen(), ClientAreaWidth, ClientAreaHeight);
+        width = ClientAreaWidth * scale;
+        height = ClientAreaHeight * scale;
+        x -= (width - ClientAreaWidth) / 2;  // grown about the centre the program chose
+        y -= (height - ClientAreaHeight) / 2;
     }
     const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
                          (StartFullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    device->Sdl = SDL_CreateWindow(device->Caption, x, y, width, height, flags);
-    if (device->Sdl == nullptr) {
+    window->Sdl = SDL_CreateWindow(window->Caption, x, y, width, height, flags);
+    if (window->Sdl == nullptr) {
         std::snprintf(ErrorText, sizeof ErrorText, "%s", SDL_GetError());
         return false;
     }
     int pixelsWide = 0;
     int pointsWide = 0;
-    SDL_GL_GetDrawableSize(device->Sdl, &pixelsWide, nullptr);
-    SDL_GetWindowSize(device->Sdl, &pointsWide, nullptr);
+    SDL_GL_GetDrawableSize(window->Sdl, &pixelsWide, nullptr);
+    SDL_GetWindowSize(window->Sdl, &pointsWide, nullptr);
     if (pixelsWide > pointsWide && StartWidth <= 0) {
         // This window system counts in points and gives the window more pixels by itself (HiDPI): in points,
         // the client size keeps the picture's size on the screen.
-        SDL_SetWindowSize(device->Sdl, device->ClientWidth, device->ClientHeight);
+        SDL_SetWindowSize(window->Sdl, ClientAreaWidth, ClientAreaHeight);
     }
-    MeasurePicture(*device);
+    MeasurePicture(*window, false);
     if (IconFile != nullptr) {
         if (SDL_Surface* icon = SDL_LoadBMP(IconFile)) {
-            SDL_SetWindowIcon(device->Sdl, icon);
+            SDL_SetWindowIcon(window->Sdl, icon);
             SDL_FreeSurface(icon);
         }
     }
     return true;
 }
 
-RenderHandle CreateRenderContext(DeviceHandle device)
+RenderHandle CreateRenderContext(WindowHandle window)
 {
-    if (device->Sdl == nullptr) return nullptr;
-    RenderHandle context = SDL_GL_CreateContext(device->Sdl);
+    if (window->Sdl == nullptr) return nullptr;
+    RenderHandle context = SDL_GL_CreateContext(window->Sdl);
     if (context == nullptr) std::snprintf(ErrorText, sizeof ErrorText, "%s", SDL_GetError());
     return context;
 }
 
-bool MakeRenderContextCurrent(DeviceHandle device, RenderHandle context)
+bool MakeRenderContextCurrent(WindowHandle window, RenderHandle context)
 {
-    if (device->Sdl == nullptr || context == nullptr) return false;
-    if (SDL_GL_MakeCurrent(device->Sdl, context) == 0) return true;
+    if (window->Sdl == nullptr || context == nullptr) return false;
+    if (SDL_GL_MakeCurrent(window->Sdl, context) == 0) return true;
     std::snprintf(ErrorText, sizeof ErrorText, "%s", SDL_GetError());
     return false;
 }

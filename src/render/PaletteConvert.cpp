@@ -23,6 +23,9 @@ void ConvertPaletteImage(ImageRecord* record, int targetBits)
         const uint8_t* source = record->Pixels + y * record->Stride;
         uint8_t* target = converted.Pixels + y * converted.Stride;
         for (int x = 0; x < width; x++) {
+            // Our decoders give 8-bit palette pictures only; the 4-bit and 1-bit ways stay because the menu's
+            // picture may be any palette picture the image record can hold, and converting it must not read
+            // its rows as 8 bits.
             if (bits == 8 || bits == 4) {
                 int index = bits == 8 ? source[x] : (x % 2 == 0 ? source[x / 2] >> 4 : source[x / 2] & 0x0F);
                 const PaletteEntry& entry = record->Palette[index];

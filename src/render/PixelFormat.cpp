@@ -1,11 +1,10 @@
 // PixelFormat.cpp -- the window's double-buffered RGBA format with a depth buffer.
 #include "render/Render.h"
 
-bool SetupPixelFormat(DeviceHandle device)
+bool SetupPixelFormat(WindowHandle window)
 {
+    // No accumulation buffer, no stencil, no layers: zero, as the request leaves them.
     PixelFormatRequest request{};
-    request.Size = 40;
-    request.Version = 1;
     request.DrawToWindow = true;
     request.SupportOpenGL = true;
     request.DoubleBuffer = true;
@@ -13,12 +12,12 @@ bool SetupPixelFormat(DeviceHandle device)
     request.ColourBits = 16;
     request.DepthBits = 16;
 
-    const int format = ChoosePixelFormat(device, request);
+    const int format = ChoosePixelFormat(window, request);
     if (format == 0) {
         ShowMessageBox("ChoosePixelFormat failed", "Error");
         return false;
     }
-    if (!SetPixelFormat(device, format, request)) {
+    if (!SetPixelFormat(window, format)) {
         ShowMessageBox("SetPixelFormat failed", "Error");
         return false;
     }

@@ -1,10 +1,9 @@
 // Projection.cpp -- viewport, perspective, and the textured quad of the stone floor.
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include "platform/WindowPicture.h"
 #include "render/Render.h"
 
-static int ClientWidth;  // as the last size message gave them
-static int ClientHeight;
 static bool ScaledBefore;  // the state for glDrawPixels has been moved off its defaults
 
 // glDrawPixels ignores the viewport: where the frame is drawn scaled, the background drawn with it (on a driver
@@ -35,9 +34,7 @@ void ResizeViewport(int width, int height)
 {
     // The window may show the picture larger than the client area, or smaller: the viewport is where the window
     // has it drawn, the projection keeps the client area's shape.
-    const PictureArea area = PictureDrawingArea(width, height);
-    ClientWidth = width;
-    ClientHeight = height;
+    const PictureArea area = PictureDrawingArea();
     glViewport(area.X, area.Y, area.Width, area.Height);
     PlacePixelRectangles(area, width, height);
     glMatrixMode(GL_PROJECTION);
@@ -52,10 +49,10 @@ void ResizeViewport(int width, int height)
 bool LoadClientPixelProjection()
 {
     glLoadIdentity();
-    glOrtho(0, ClientWidth, 0, ClientHeight, -1, 1);
+    glOrtho(0, ClientAreaWidth, 0, ClientAreaHeight, -1, 1);
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
-    return viewport[2] == ClientWidth && viewport[3] == ClientHeight;
+    return viewport[2] == ClientAreaWidth && viewport[3] == ClientAreaHeight;
 }
 
 void DrawTexturedQuad(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3, float z3,

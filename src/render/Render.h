@@ -4,12 +4,11 @@
 #include "platform/Window.h"
 
 // Chooses and sets the window's pixel format; shows an "Error" box and returns false when it cannot.
-bool SetupPixelFormat(DeviceHandle device);
+bool SetupPixelFormat(WindowHandle window);
 // Viewport and 45-degree perspective for the client size; also resets the modelview matrix. The viewport is
 // where the window has the client area's picture drawn, which is larger in a larger window.
 void ResizeViewport(int width, int height);
-// Replaces the current matrix with an orthographic projection of the client area in its own pixels (0 to width,
-// 0 to height of the last ResizeViewport), wherever and however large the viewport draws them; true when they
+// Replaces the current matrix with an orthographic projection of the client area in its own pixels, wherever and however large the viewport draws them; true when they
 // are drawn pixel for pixel.
 bool LoadClientPixelProjection();
 // Texture coordinates and vertices of one quad, inside the caller's glBegin(GL_QUADS) and glEnd.

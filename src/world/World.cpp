@@ -2,7 +2,6 @@
 #include "world/World.h"
 
 WindowHandle MainWindow;
-DeviceHandle DeviceContext;
 RenderHandle RenderContext;
 int32_t CurrentScene = MenuScene;
 int32_t SceneEndCount;

@@ -21,7 +21,6 @@ constexpr int ModeReplyBytes = 256;
 
 // --- the shell and the framework
 extern WindowHandle MainWindow;       // set once the window exists
-extern DeviceHandle DeviceContext;    // taken at window creation, released at close
 extern RenderHandle RenderContext;    // made current at window creation, deleted at close
 extern int32_t CurrentScene;          // a SceneIndex: SceneA to SceneZ, or MenuScene, where it starts
 extern int32_t SceneEndCount;         // passes done in the active scene; SceneSetup sets 0

@@ -6,7 +6,7 @@
 
 extern uint32_t FakeTick;        // what TickCount() reads
 extern uint32_t FakeSleptMs;     // total of all SleepMilliseconds calls; sleeping advances FakeTick
-extern int PresentedFrames;      // calls of PresentFrame
+extern int PresentedFrames;      // frames shown
 extern bool PresentedFramesStay;  // what PresentedFrameStays answers; false, like a trace, unless a test says
 
 // Every sound command sent, in order, and every output call made ("start 1", "pause 1", ...).

@@ -1,16 +1,16 @@
-// FakePresent.cpp -- counts presented frames instead of swapping.
-#include "platform/Window.h"
+// FakePresent.cpp -- counts shown frames instead of swapping.
+#include "platform/Present.h"
 #include "doubles/Doubles.h"
 
 int PresentedFrames;
 bool PresentedFramesStay;
 
-void PresentFrame(DeviceHandle)
+void ShowFinishedFrame(WindowHandle)
 {
     PresentedFrames++;
 }
 
-bool PresentedFrameStays(DeviceHandle)
+bool PresentedFrameStays(WindowHandle)
 {
     return PresentedFramesStay;
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include "FaultHarness.h"
 #include "world/World.h"
+#include "platform/Present.h"
 #include "platform/WindowSdl.h"
 
 constexpr long FrameLimit = 20000;
@@ -39,16 +40,16 @@ static void PushClick(char letter)
     SDL_PushEvent(&event);
 }
 
-static void PushClose(DeviceHandle device)
+static void PushClose(WindowHandle window)
 {
     SDL_Event event{};
     event.type = SDL_WINDOWEVENT;
     event.window.event = SDL_WINDOWEVENT_CLOSE;
-    if (SDL_Window* window = SdlWindowOf(device)) event.window.windowID = SDL_GetWindowID(window);
+    if (SDL_Window* sdl = SdlWindowOf(window)) event.window.windowID = SDL_GetWindowID(sdl);
     SDL_PushEvent(&event);
 }
 
-void PresentFrame(DeviceHandle device)
+void ShowFinishedFrame(WindowHandle window)
 {
     Frame++;
     std::printf("frame %ld tick %u scene %d passes %d\n", Frame, HarnessTick, CurrentScene, SceneEndCount);
@@ -63,12 +64,12 @@ void PresentFrame(DeviceHandle device)
     if (Frame == 1 && letter.size() == 1 && letter[0] >= 'A' && letter[0] <= 'Z') PushClick(letter[0]);
     const std::string closeAt = Setting("QUILLORA_FAULT_CLOSE_AT");
     if (closeAt == "menu" ? SceneSeen && CurrentScene == MenuScene : std::atol(closeAt.c_str()) == Frame)
-        PushClose(device);
+        PushClose(window);
     glFinish();  // as a window's swap would; frames come without a pause here and must not pile up undrawn
-    if (SDL_Window* window = SdlWindowOf(device)) SDL_GL_SwapWindow(window);
+    if (SDL_Window* sdl = SdlWindowOf(window)) SDL_GL_SwapWindow(sdl);
 }
 
-bool PresentedFrameStays(DeviceHandle)
+bool PresentedFrameStays(WindowHandle)
 {
     return false;  // every frame is shown, counted and printed
 }

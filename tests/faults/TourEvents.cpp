@@ -23,6 +23,7 @@
 #include <cstring>
 #include <string>
 #include <unistd.h>
+#include "platform/Events.h"
 #include "world/World.h"
 #include "Trace.h"
 
@@ -162,7 +163,7 @@ void StartPlatform(int argc, char** argv)
 }
 
 // Before the next frame: the clock at its tick, the reports due, and the move or click the tour makes.
-void PrepareReplayFrame()
+void PrepareReplayFrame(std::deque<WindowMessage>* due)
 {
     const long frame = TraceFrame + 1L;
     if (frame > Frames || StopRequested != 0) EndTour();
@@ -184,9 +185,9 @@ void PrepareReplayFrame()
     }
     if (CurrentScene == MenuScene) {
         // Between a round's last visit and the rollover above, Visit is past the end: nothing to point at.
-        if (MenuFrames == MenuFramesBeforeMove) QueueReplayMessage(MessageMouseMove, 0, CellPosition(Order[Visit]));
+        if (MenuFrames == MenuFramesBeforeMove) due->push_back({nullptr, MessageMouseMove, 0, CellPosition(Order[Visit])});
         if (MenuFrames == MenuFramesBeforeClick) {
-            QueueReplayMessage(MessageLeftButtonDown, 0, CellPosition(Order[Visit]));
+            due->push_back({nullptr, MessageLeftButtonDown, 0, CellPosition(Order[Visit])});
             VisitStarted = frame;
             Visits++;
             Visit++;
@@ -200,7 +201,7 @@ void PrepareReplayFrame()
 }
 
 // After frame TraceFrame has been drawn and updated.
-void FinishReplayFrame()
+void FinishReplayFrame(double)
 {
     PrintFrameLine(nullptr);
     Drawn = TraceFrame;

@@ -5,7 +5,8 @@
 #include <unistd.h>
 #include "FuzzProgram.h"
 #include "platform/Clock.h"
-#include "platform/Window.h"
+#include "platform/Present.h"
+#include "platform/WindowPicture.h"
 
 void EnterScratchDirectory()
 {
@@ -44,19 +45,19 @@ void ShowMessageBox(const char* text, const char* caption)
 }
 
 // Set-up presents nothing; the scenes' frames, linked in through the scene table, would.
-void PresentFrame(DeviceHandle)
+void PresentFrame(WindowHandle)
 {
 }
 
-bool PresentedFrameStays(DeviceHandle)
+bool PresentedFrameStays(WindowHandle)
 {
     return true;
 }
 
 // No window to scale to: frames are drawn at the client size.
-PictureArea PictureDrawingArea(int width, int height)
+PictureArea PictureDrawingArea()
 {
-    return {0, 0, width, height};
+    return {0, 0, ClientAreaWidth, ClientAreaHeight};
 }
 
 uint32_t TickCount()

@@ -4,6 +4,7 @@
 // next frame's tick.
 #include <chrono>
 #include <deque>
+#include "platform/Events.h"
 #include "platform/WindowSdl.h"
 #include "Trace.h"
 
@@ -11,12 +12,7 @@ static std::deque<WindowMessage> DueMessages;  // the next frame's scripted mess
 static bool FrameUnderWay;                     // the loop was told no message waits, so it draws TraceFrame
 static std::chrono::steady_clock::time_point FrameStarted;
 
-void QueueReplayMessage(MessageKind kind, uint32_t first, uint32_t second)
-{
-    DueMessages.push_back({nullptr, kind, first, second});
-}
-
-double ReplayFrameMilliseconds()
+static double FrameMilliseconds()
 {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - FrameStarted).count();
 }
@@ -26,10 +22,10 @@ bool MessageWaiting()
     if (QuitRequested()) return true;
     if (FrameUnderWay) {
         FrameUnderWay = false;
-        FinishReplayFrame();
-        PrepareReplayFrame();
+        FinishReplayFrame(FrameMilliseconds());
+        PrepareReplayFrame(&DueMessages);
     } else if (TraceFrame == 0) {
-        PrepareReplayFrame();  // start-up is over: frame 1 comes next
+        PrepareReplayFrame(&DueMessages);  // start-up is over: frame 1 comes next
     }
     if (!DueMessages.empty()) return true;
     FrameUnderWay = true;  // the loop waits for the frame's tick, which has come, and draws the frame

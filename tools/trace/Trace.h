@@ -2,6 +2,7 @@
 // the shots.
 #pragma once
 #include <cstdint>
+#include <deque>
 #include <string>
 #include "platform/Window.h"
 
@@ -14,11 +15,9 @@ extern bool ShotFailed;              // a shot could not be written
 // when they are given.
 void PrintFrameLine(const double* milliseconds);
 
-// What each replay supplies to its messages (ReplayMessages.cpp): the end of frame TraceFrame once it has been
-// drawn and updated, and the start of the next one (the clock, the messages due, or the end of the run).
-void FinishReplayFrame();
-void PrepareReplayFrame();
-// A message the loop is to handle before the next frame. First and Second: as in the window's messages.
-void QueueReplayMessage(MessageKind kind, uint32_t first, uint32_t second);
-// Wall-clock milliseconds since the frame under way began.
-double ReplayFrameMilliseconds();
+// What each replay's script supplies to the replay's messages (ReplayMessages.cpp), which call it and are never
+// called back: the end of frame TraceFrame once it has been drawn and updated, with the wall-clock milliseconds
+// it took; and the start of the next one: the clock at its tick, and the messages the loop is to handle before
+// it, added to due (or the end of the run).
+void FinishReplayFrame(double milliseconds);
+void PrepareReplayFrame(std::deque<WindowMessage>* due);

@@ -8,6 +8,8 @@
 #include <string>
 #include <unistd.h>
 #include <vector>
+#include "platform/Events.h"
+#include "platform/WindowSdl.h"
 #include "world/World.h"
 #include "Trace.h"
 
@@ -165,9 +167,8 @@ void StartPlatform(int argc, char** argv)
 }
 
 // After frame TraceFrame has been drawn and updated: its shots and its line.
-void FinishReplayFrame()
+void FinishReplayFrame(double milliseconds)
 {
-    const double milliseconds = ReplayFrameMilliseconds();
     if (auto found = Options.Shots.find(TraceFrame); found != Options.Shots.end()) {
         const std::vector<std::string>& shots = found->second;
         if (!PendingShotFile.empty() || ShotFailed) Fail("cannot write the shot \"" + shots.front() + "\"", 1);
@@ -184,7 +185,7 @@ void FinishReplayFrame()
 }
 
 // Before the next frame: the clock at its tick, its events due, its shot asked for; after the last, the end.
-void PrepareReplayFrame()
+void PrepareReplayFrame(std::deque<WindowMessage>* due)
 {
     const long frame = TraceFrame + 1L;
     if (frame > Options.Frames) {
@@ -194,6 +195,6 @@ void PrepareReplayFrame()
     TraceFrame = static_cast<int>(frame);
     TraceTick = Options.StartTick + FrameMilliseconds * static_cast<uint32_t>(frame - 1);
     if (auto events = Options.Events.find(frame); events != Options.Events.end())
-        for (const WindowMessage& message : events->second) QueueReplayMessage(message.Kind, message.First, message.Second);
+        due->insert(due->end(), events->second.begin(), events->second.end());
     if (auto shots = Options.Shots.find(frame); shots != Options.Shots.end()) PendingShotFile = shots->second.front();
 }

@@ -1,21 +1,22 @@
-// TracePresent.cpp -- presenting a frame in a trace: scale it to the window, take the requested shot of the whole
-// window from the back buffer, wait for the frame to be drawn, then swap.
+// TracePresent.cpp -- showing a finished frame in a trace: take the requested shot of the whole window from the
+// back buffer, wait for the frame to be drawn, then swap.
 #include <GL/gl.h>
 #include <vector>
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb/stb_image_write.h>
+#include "platform/Present.h"
+#include "platform/WindowPicture.h"
 #include "platform/WindowSdl.h"
 #include "Trace.h"
 
 std::string PendingShotFile;
 bool ShotFailed;
 
-void PresentFrame(DeviceHandle device)
+void ShowFinishedFrame(WindowHandle window)
 {
-    if (SdlWindowOf(device) != nullptr) FinishScaledPicture(device);
     if (!PendingShotFile.empty()) {
-        const int width = PictureGeometryOf(device).SurfaceWidth;
-        const int height = PictureGeometryOf(device).SurfaceHeight;
+        const int width = WindowPicture().SurfaceWidth;
+        const int height = WindowPicture().SurfaceHeight;
         std::vector<unsigned char> pixels(static_cast<size_t>(width) * height * 3);
         glReadBuffer(GL_BACK);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -27,10 +28,10 @@ void PresentFrame(DeviceHandle device)
     // A window's buffer swap waits until the frame is drawn; an offscreen one returns at once, and frame after
     // frame sent without a pause would pile up undrawn in the driver, holding its memory, until something waits.
     glFinish();
-    if (SDL_Window* window = SdlWindowOf(device)) SDL_GL_SwapWindow(window);
+    if (SDL_Window* sdl = SdlWindowOf(window)) SDL_GL_SwapWindow(sdl);
 }
 
-bool PresentedFrameStays(DeviceHandle)
+bool PresentedFrameStays(WindowHandle)
 {
     return false;  // every frame is drawn, so any of them can be photographed and timed
 }

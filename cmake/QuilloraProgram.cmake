@@ -1,0 +1,62 @@
+# QuilloraProgram.cmake -- every program is the core plus a driver for each seam it needs, named in one call:
+#
+#   quillora_program(NAME [ENTRY] [EVENTS driver] [PRESENT driver] [CLOCK driver] [SOUND driver] [PACING way]
+#                    [SOURCES file...] [LIBRARIES target...])
+#
+# ENTRY links the program's own entry (main). Each seam's header lists what its driver supplies:
+#   EVENTS   platform/Events.h       sdl (the window system), trace (quillora-trace's script), tour (the long run)
+#   PRESENT  platform/Present.h      sdl (the screen), trace (shots), fake (a count), fault (the fault harness)
+#   CLOCK    platform/Clock.h        sdl, trace (virtual ticks), fake, fault
+#   SOUND    platform/SoundOutput.h  mixer (SDL_mixer), virtual (the replay's playback), fake
+#   PACING   the wait between frames: sleep (the program's), spin (the busy wait it replaced)
+# A program leaves out a seam it never reaches. The window itself (platform/Window.h and WindowPicture.h) is the
+# same in every program.
+
+set(QUILLORA_ENTRY src/app/Main.cpp)
+set(QUILLORA_EVENTS_sdl src/platform/EventsSdl.cpp)
+set(QUILLORA_EVENTS_trace tools/trace/TraceEvents.cpp tools/trace/ReplayMessages.cpp tools/trace/FrameLine.cpp)
+set(QUILLORA_EVENTS_tour tests/faults/TourEvents.cpp tools/trace/ReplayMessages.cpp tools/trace/FrameLine.cpp)
+set(QUILLORA_PRESENT_sdl src/platform/PresentSdl.cpp)
+set(QUILLORA_PRESENT_trace tools/trace/TracePresent.cpp)
+set(QUILLORA_PRESENT_fake tests/doubles/FakePresent.cpp)
+set(QUILLORA_PRESENT_fault tests/faults/FaultPresent.cpp)
+set(QUILLORA_CLOCK_sdl src/platform/ClockSdl.cpp)
+set(QUILLORA_CLOCK_trace tools/trace/TraceClock.cpp)
+set(QUILLORA_CLOCK_fake tests/doubles/FakeClock.cpp)
+set(QUILLORA_CLOCK_fault tests/faults/FaultClock.cpp)
+set(QUILLORA_SOUND_mixer src/platform/SoundOutputMixer.cpp)
+set(QUILLORA_SOUND_virtual tools/trace/VirtualPlayback.cpp)
+set(QUILLORA_SOUND_fake tests/doubles/FakeSoundOutput.cpp)
+set(QUILLORA_PACING_sleep src/app/FramePacingSleep.cpp)
+set(QUILLORA_PACING_spin src/app/FramePacingSpin.cpp)
+
+function(quillora_program name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "ENTRY" "EVENTS;PRESENT;CLOCK;SOUND;PACING" "SOURCES;LIBRARIES")
+  if(arg_UNPARSED_ARGUMENTS)
+    message(FATAL_ERROR "quillora_program(${name}): unknown arguments ${arg_UNPARSED_ARGUMENTS}")
+  endif()
+  set(files)
+  if(arg_ENTRY)
+    list(APPEND files ${QUILLORA_ENTRY})
+  endif()
+  foreach(seam EVENTS PRESENT CLOCK SOUND PACING)
+    set(driver ${arg_${seam}})
+    if(NOT driver)
+      continue()
+    endif()
+    if(NOT DEFINED QUILLORA_${seam}_${driver})
+      message(FATAL_ERROR "quillora_program(${name}): no ${seam} driver \"${driver}\"")
+    endif()
+    list(APPEND files ${QUILLORA_${seam}_${driver}})
+  endforeach()
+  list(REMOVE_DUPLICATES files)
+  list(TRANSFORM files PREPEND ${PROJECT_SOURCE_DIR}/)
+  add_executable(${name} ${arg_SOURCES} ${files})
+  target_link_libraries(${name} PRIVATE quillora-core quillora-window ${arg_LIBRARIES})
+  if(arg_SOUND STREQUAL "mixer")
+    target_link_libraries(${name} PRIVATE PkgConfig::SDL2_MIXER)
+  endif()
+  if(files MATCHES "/tools/trace/|/tests/")
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tools/trace ${PROJECT_SOURCE_DIR}/tests)
+  endif()
+endfunction()
