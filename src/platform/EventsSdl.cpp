@@ -32,6 +32,8 @@ static uint32_t KeyCodeOf(const SDL_Keysym& key)
     case SDLK_RIGHT: return KeyArrowRight;
     case SDLK_DOWN: return KeyArrowDown;
     case SDLK_F11: return KeyF11;
+    case SDLK_ESCAPE: return KeyEscape;
+    case SDLK_SPACE: return KeySpace;
     default: break;
     }
     // SDL names a key by what it types in the keyboard's layout, so AZERTY's and QWERTZ's letters come out

@@ -34,6 +34,8 @@ enum MessageKind {
 // keyboard's layout (so the key that types "a" on a French keyboard is KeyLetterA).
 enum KeyCode : uint32_t {
     KeyOther = 0,
+    KeyEscape = 0x1B,
+    KeySpace = 0x20,
     KeyArrowLeft = 0x25,
     KeyArrowUp = 0x26,
     KeyArrowRight = 0x27,

@@ -84,21 +84,21 @@ static void ScriptTap(const std::string& value, const std::string& option)
     ScriptPointer(MessageTap, value, option);
 }
 
-// "K@F": a press and a release of the key that types letter K, or of F11 or an arrow key.
+// "K@F": a press and a release of the key that types letter K, or of F11, Space, Escape or an arrow key.
 static void ScriptKey(const std::string& value, const std::string& option)
 {
     std::string name;
     const long frame = EventFrame(value, option, &name);
     if (frame < 0) Fail(option + " wants K@F, not \"" + value + "\"", 2);
     static const std::map<std::string, uint32_t> NamedKeys = {
-        {"f11", KeyF11}, {"left", KeyArrowLeft}, {"right", KeyArrowRight}, {"up", KeyArrowUp}, {"down", KeyArrowDown}};
+        {"f11", KeyF11}, {"space", KeySpace}, {"escape", KeyEscape}, {"left", KeyArrowLeft}, {"right", KeyArrowRight}, {"up", KeyArrowUp}, {"down", KeyArrowDown}};
     uint32_t key = KeyOther;
     if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') {
         key = KeyLetterA + static_cast<uint32_t>(name[0] - 'a');
     } else if (auto named = NamedKeys.find(name); named != NamedKeys.end()) {
         key = named->second;
     } else {
-        Fail(option + " wants a key a-z, f11, left, right, up or down, not \"" + name + "\"", 2);
+        Fail(option + " wants a key a-z, f11, space, escape, left, right, up or down, not \"" + name + "\"", 2);
     }
     Options.Events[frame].push_back({nullptr, MessageKeyDown, key, 0});
     Options.Events[frame].push_back({nullptr, MessageKeyUp, key, 0});
