@@ -1,6 +1,8 @@
 // DataFiles.cpp -- small readers the data tests share.
 #include "DataFiles.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -124,4 +126,47 @@ std::vector<std::string> LanguagesOfTheRecipeTable()
             return std::vector<std::string>(columns.begin() + 2, columns.end() - 1);
         }
     return {};
+}
+
+static std::string Trim(const std::string &text)
+{
+    size_t first = text.find_first_not_of(' '), last = text.find_last_not_of(' ');
+    return first == std::string::npos ? "" : text.substr(first, last - first + 1);
+}
+
+std::map<std::string, std::map<char, std::string>> SharedSoundsOfTheLanguagePage()
+{
+    std::map<std::string, std::map<char, std::string>> shared;
+    std::ifstream page(QUILLORA_LANGUAGE_PAGE);
+    std::string language;
+    int column = -1;
+    for (std::string line; std::getline(page, line);) {
+        size_t code = line.find("(`");
+        if (line.rfind("## ", 0) == 0) {
+            language = code == std::string::npos ? "" : line.substr(code + 2, line.find('`', code + 2) - code - 2);
+            column = -1;
+            continue;
+        }
+        if (language.empty() || line.rfind("|", 0) != 0)
+            continue;
+        std::vector<std::string> cells;
+        std::istringstream row(line.substr(1));
+        for (std::string cell; std::getline(row, cell, '|');)
+            cells.push_back(Trim(cell));
+        for (size_t i = 0; i < cells.size(); i++)
+            if (cells[i].rfind("same sound as", 0) == 0)
+                column = (int)i;
+        // A letter's row: its first cell is the capital letter alone.
+        if (column < 0 || (int)cells.size() <= column || cells[0].size() != 1 || !std::isupper((unsigned char)cells[0][0]))
+            continue;
+        std::string letters;
+        const std::string &cell = cells[column];
+        for (size_t i = 0; i < cell.size(); i++)
+            if (cell[i] >= 'A' && cell[i] <= 'Z' && (i == 0 || !std::isalpha((unsigned char)cell[i - 1])) &&
+                (i + 1 == cell.size() || !std::isalpha((unsigned char)cell[i + 1])))
+                letters += cell[i];
+        std::sort(letters.begin(), letters.end());
+        shared[language][cells[0][0]] = letters;
+    }
+    return shared;
 }

@@ -1,6 +1,7 @@
 // DataFiles.h -- small readers the data tests share: whole files, WAV headers, the menu picture.
 #pragma once
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -31,3 +32,8 @@ bool IsSpoken(const std::string &name);
 std::vector<std::string> Languages();
 // The languages with a column of their own in the recipe table.
 std::vector<std::string> LanguagesOfTheRecipeTable();
+
+// docs/languages.md, the page for translators: for each language it has a table (its heading names the code
+// as (`fr`)), the letters whose sound each letter may share, from the column "same sound as": language ->
+// letter -> those letters in alphabetical order ("KQ" for C in French), "" where it shares none.
+std::map<std::string, std::map<char, std::string>> SharedSoundsOfTheLanguagePage();

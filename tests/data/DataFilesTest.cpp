@@ -2,7 +2,9 @@
 #include "DataFiles.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <map>
 #include <cstdio>
 #include <cstdlib>
 
@@ -144,6 +146,34 @@ TEST(Recordings, SayEveryLettersSoundOtherThanItsName)
             WavInfo sound = ReadWav(DataPath(language + "/laut" + letter + ".wav"));
             ASSERT_TRUE(name.Valid && sound.Valid);
             EXPECT_NE(name.Samples, sound.Samples);
+        }
+    }
+}
+
+// Two letters say one sound only where the language really has one sound for both (Spanish B and V) and
+// the language page says so; any other pair of byte-identical sounds is an accident of the recipe table.
+TEST(Recordings, ShareALettersSoundOnlyWhereTheLanguagePageSaysSo)
+{
+    std::vector<std::string> written = LanguagesOfTheRecipeTable();
+    std::map<std::string, std::map<char, std::string>> page = SharedSoundsOfTheLanguagePage();
+    for (const std::string &language : Languages()) {
+        if (std::find(written.begin(), written.end(), language) == written.end())
+            continue;  // a language without a column says its letters alone, as their names
+        ASSERT_EQ(page[language].size(), 26u) << "docs/languages.md has no table of 26 letters for " << language;
+        std::map<char, std::vector<uint8_t>> sounds;
+        for (char letter = 'A'; letter <= 'Z'; letter++) {
+            std::string file = std::string("laut") + (char)std::tolower(letter) + ".wav";
+            sounds[letter] = ReadWholeFile(DataPath(language + "/" + file));
+            ASSERT_FALSE(sounds[letter].empty()) << language << "/" << file;
+        }
+        for (char letter = 'A'; letter <= 'Z'; letter++) {
+            std::string same;
+            for (char other = 'A'; other <= 'Z'; other++)
+                if (other != letter && sounds[other] == sounds[letter])
+                    same += other;
+            EXPECT_EQ(same, page[language][letter])
+                << language << ": the sound of " << letter << " is byte-identical to the sounds of \"" << same
+                << "\", and docs/languages.md allows \"" << page[language][letter] << "\"";
         }
     }
 }

@@ -1,8 +1,9 @@
 #!/bin/sh
 # make-effects.sh -- makes every effect of the recipe table with sox, by the recipes in effects.sh.
-# Usage: make-effects.sh RECIPE-TABLE EFFECT-RECIPES OUTDIR
+# Usage: make-effects.sh RECIPE-TABLE EFFECT-RECIPES OUTDIR [NAME...]   (NAME...: only these effects)
 set -eu
 table=$1 recipes=$2 out=$3
+shift 3
 here=$(dirname "$0")
 . "$here/need.sh"
 need sox sox
@@ -18,7 +19,7 @@ finish() {
 }
 . "$recipes"
 
-for name in $(awk -F '\t' '!/^#/ && $2 == "effect" { print $1 }' "$table"); do
+for name in ${*:-$(awk -F '\t' '!/^#/ && $2 == "effect" { print $1 }' "$table")}; do
     tmp="$scratch/$name"
     mkdir -p "$tmp"
     "$name" "$out/$name.wav"

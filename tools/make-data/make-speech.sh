@@ -44,7 +44,18 @@ awk -F '\t' -v lang="$lang" '
         if (match(input, / ~[0-9.]+$/)) { tempo = substr(input, RSTART + 2); input = substr(input, 1, RSTART - 1) }
         if (input == "" || input == "-") { print "make-speech: " $1 " has no " lang " entry" > "/dev/stderr"; exit 1 }
         print $1 "\t" $2 "\t" input "\t" tempo
-    }' "$table" > "$work/lines"
+    }' "$table" > "$work/all"
+
+# A sound the language does not say (effect:NAME) is that effect, made here by its own recipe, so it has
+# the same bytes as the shared effect without waiting for it.
+grep -v "$(printf '\t')effect:" "$work/all" > "$work/lines" || true
+grep "$(printf '\t')effect:" "$work/all" | cut -f1,3 | while IFS="$(printf '\t')" read -r name input; do
+    effect=${input#effect:}
+    grep -q "^$effect$(printf '\t')effect" "$table" || {
+        echo "make-speech: $name in $lang is effect:$effect, which the table has no effect called" >&2; exit 1; }
+    sh "$here/make-effects.sh" "$table" "$(dirname "$table")/effects.sh" "$work" "$effect"
+    mv "$work/$effect.wav" "$out/$name.wav"
+done
 
 if [ "$engine" = festival ]; then
     # One scheme script: each line becomes a lexicon entry of its own (phones) or plain text, so a lone
