@@ -179,7 +179,7 @@ protected:
         ASSERT_EQ(chdir(QUILLORA_DATA_DIR), 0);
         ResetFakeSound();
         CurrentScene = MenuScene;
-        HoverCell = 0;
+        HoverCell = -1;  // as the program starts: no letter reached yet
         ChosenCell = -1;
         MenuEnterTick = 1000;
         FakeTick = 1000;
@@ -223,12 +223,15 @@ TEST_F(MenuMouse, NamesAreQuietForTheFirst1500MsButTheCellIsRemembered)
               (std::vector<std::string>{"close soundx", "open laut2c.wav alias soundx", "play soundx"}));
 }
 
-TEST_F(MenuMouse, TheFirstLetterReachedIsSilentWhenItIsA)
+TEST_F(MenuMouse, TheFirstLetterReachedIsNamedEvenWhenItIsA)
 {
     FakeTick = 5000;
-    Send(MessageMouseMove, 80, 58);  // HoverCell starts at 0, which is A
-    EXPECT_TRUE(SentSoundCommands.empty());
+    Send(MessageMouseMove, 80, 58);  // A, the first letter the mouse reaches
+    EXPECT_EQ(SentSoundCommands, Name('A'));
+    SentSoundCommands.clear();
     Send(MessageMouseMove, 700, 58);  // on no letter: the cell is kept
+    Send(MessageMouseMove, 82, 60);   // so A again has nothing new to say
+    EXPECT_TRUE(SentSoundCommands.empty());
     Send(MessageMouseMove, 178, 480);
     Send(MessageMouseMove, 80, 58);
     EXPECT_EQ(SentSoundCommands.size(), 6u);
@@ -318,7 +321,7 @@ TEST_F(MenuMouse, ADragOutsideTheWindowSpeaksNothing)
     EXPECT_GE(handled, 6);
     EXPECT_TRUE(SentSoundCommands.empty());
     EXPECT_EQ(CurrentScene, MenuScene);
-    EXPECT_EQ(HoverCell, 0);
+    EXPECT_EQ(HoverCell, -1);
     SDL_Quit();
 }
 
@@ -328,7 +331,7 @@ TEST_F(MenuMouse, ATapOrALetterKeyNamesTheLetterAndTheSameLetterAgainOpensIt)
 {
     Press('B');  // 0 ms after the menu appeared
     EXPECT_EQ(SentSoundCommands, Name('B'));
-    EXPECT_EQ(HoverCell, 0);  // the mouse's cell is the mouse's
+    EXPECT_EQ(HoverCell, -1);  // the mouse's cell is the mouse's
     SentSoundCommands.clear();
     Press('B', KeyWasDown);  // the keyboard's repeat of a held key
     Send(MessageTap, 700, 300);
@@ -483,7 +486,7 @@ TEST_F(MenuMouse, AFingerIsATapAndNeitherAMoveNorAClick)
     EXPECT_EQ(messages[0].Second, 178u | 58u << 16);
     DispatchWindowMessage(messages[0]);
     EXPECT_EQ(SentSoundCommands, Name('B'));
-    EXPECT_EQ(HoverCell, 0);
+    EXPECT_EQ(HoverCell, -1);
 
     PushFinger(SDL_FINGERDOWN, 0.999f, 1.0f);  // the window's last pixel, not one past it
     PushFinger(SDL_FINGERDOWN, 190.0f / 742, 70.0f / 523);  // B again

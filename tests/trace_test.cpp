@@ -110,6 +110,21 @@ static std::vector<std::string> NameOf(char letter)
     return {"close soundx", std::string("open laut2") + letter + ".wav alias soundx", "play soundx"};
 }
 
+// The first letter the mouse reaches is named, A too; reached in the menu's quiet period it is remembered
+// unnamed, like any letter, until the mouse moves on to another.
+TEST(Trace, TheFirstHoverOnANamesIt)
+{
+    const TraceRun run = RunTrace("--frames 19 --move 80,58@18 --move 82,60@19");
+    ASSERT_EQ(run.ExitCode, 0) << run.Errors;
+    EXPECT_EQ(SoundsInFrame(run, 18), NameOf('a'));
+    EXPECT_TRUE(SoundsInFrame(run, 19).empty());
+    const TraceRun quiet = RunTrace("--frames 20 --move 80,58@17 --move 82,60@18 --move 178,58@19 --move 80,58@20");
+    EXPECT_TRUE(SoundsInFrame(quiet, 17).empty());
+    EXPECT_TRUE(SoundsInFrame(quiet, 18).empty());
+    EXPECT_EQ(SoundsInFrame(quiet, 19), NameOf('b'));
+    EXPECT_EQ(SoundsInFrame(quiet, 20), NameOf('a'));
+}
+
 // A letter's key names it at once, in the menu's quiet period too; the same key again opens the scene just as a
 // click does, and from then on keys and taps change nothing, frame by frame.
 TEST(Trace, ALetterKeyThenTheSameKeyOpensTheSceneAsAClickAndTheSceneIgnoresKeysAndTaps)

@@ -79,7 +79,8 @@ static void SetFixedDrawingState()
     glEnable(GL_CULL_FACE);
     glEnable(GL_COLOR_MATERIAL);
     glEnable(GL_LIGHT0);
-    glEnable(GL_POLYGON_STIPPLE);  // no pattern is ever set, so it masks nothing
+    // No polygon stipple: with no pattern set it would mask nothing, yet it sends every triangle through the
+    // software renderer's stipple stage, a third of a rod-field frame.
     static const GLfloat NearLight[4] = {0, 0, 0, 1};
     static const GLfloat NightLight[4] = {-10000000000.0f, 20000000.0f, 4000000000.0f, 1};  // scene C's far light
     // OpenGL places a light through the matrix current when it is set. A scene may hand back to the menu in the

@@ -15,10 +15,24 @@ struct MixerRecording {
 static MixerRecording Recordings[MixerChannels];
 static enum { MixerUntried, MixerOpen, MixerSilent } MixerState = MixerUntried;
 
+// Volume mixers list the stream as Quillora's game sound, with the program's icon. SDL takes the names and
+// the role (PipeWire's) as hints; the icon name, and the role under PulseAudio, go to the sound server's own
+// client library as its environment properties. A user's environment keeps the last word on every one.
+static void NameTheSoundStream()
+{
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quillora");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Quillora");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "Game");
+    SDL_setenv("PULSE_PROP_application.icon_name", QUILLORA_APP_ID, 0);
+    SDL_setenv("PULSE_PROP_media.role", "game", 0);
+    SDL_setenv("PIPEWIRE_PROPS", "application.icon_name=" QUILLORA_APP_ID, 0);
+}
+
 static bool MixerReady()
 {
     if (MixerState == MixerUntried) {
         MixerState = MixerSilent;
+        NameTheSoundStream();
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) == 0) {
             Mix_AllocateChannels(MixerChannels);
             MixerState = MixerOpen;

@@ -4,7 +4,7 @@
 // renderer that costs about as much as all the rest of the menu's frame. The same picture as a texture,
 // drawn texel for pixel over the window, shows exactly the same pixels: nearest texels replace the colour,
 // and whatever could treat a polygon differently from a pixel rectangle is switched off while it draws
-// (lighting, culling, the stipple; the depth test, which the rectangle passed at its raster depth of 0).
+// (lighting, culling; the depth test, which the rectangle passed at its raster depth of 0).
 // Where the window has the frame drawn larger than the client area, the picture is scaled with it, smoothly.
 #include <GL/gl.h>
 #include <cstdlib>
@@ -47,7 +47,6 @@ bool DrawBackgroundTexture()
     glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_DEPTH_BUFFER_BIT | GL_TRANSFORM_BIT);
     glDisable(GL_LIGHTING);
     glDisable(GL_CULL_FACE);
-    glDisable(GL_POLYGON_STIPPLE);
     glDisable(GL_DEPTH_TEST);
     glDepthMask(GL_FALSE);
     glEnable(GL_TEXTURE_2D);

@@ -10,7 +10,7 @@ bool CueStarted;
 bool KeyUp, KeyDown, KeyLeft, KeyRight;
 uint32_t MenuEnterTick;
 bool MenuPictureShown;
-int32_t HoverCell = 0;
+int32_t HoverCell = -1;
 int32_t ChosenCell = -1;
 uint8_t StoneTexture[StoneTextureBytes];
 ImageRecord BackgroundBitmap;

@@ -29,7 +29,7 @@ extern bool CueStarted;               // the scene's (or menu's) first cue is un
 extern bool KeyUp, KeyDown, KeyLeft, KeyRight;  // arrow keys; kept by the window procedure, read by nobody
 extern uint32_t MenuEnterTick;        // the menu's last set-up: letter names are quiet for 1500 ms after it
 extern bool MenuPictureShown;         // the menu's frame is on show; set-up and paint messages clear it
-extern int32_t HoverCell;             // the letter cell last seen under the mouse; never reset
+extern int32_t HoverCell;             // the letter cell last seen under the mouse, -1 before the first; never reset
 extern int32_t ChosenCell;            // the letter cell the last tap or letter key named, -1 for none; every
                                       // set-up and a mouse move onto another letter clear it
 extern uint8_t StoneTexture[StoneTextureBytes];  // 64 x 64 red-green-blue texels, reread by every set-up

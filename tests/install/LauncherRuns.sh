@@ -48,6 +48,22 @@ status=0; message=$("$launcher" --language xx 2>&1) || status=$?
 [ "$status" = 2 ] && grep -q "'xx' is not installed; installed are: .*$fallback" <<<"$message" ||
   Fail "an unknown language gave status $status and '$message'"
 
+# A missing or empty language is refused alike, never quietly replaced by the desktop's.
+for arguments in "--language" "--language=" "--language ''" "--language '' --fullscreen"; do
+  status=0; message=$(eval "\"\$launcher\" $arguments" 2>&1) || status=$?
+  [ "$status" = 2 ] && [ "$message" = "quillora: --language needs a language code, e.g. --language fr" ] ||
+    Fail "quillora $arguments gave status $status and '$message'"
+done
+# A value repeated in a message stays one line: control characters written out, cut after 80 characters.
+long=$(printf 'x%.0s' {1..100})
+status=0; message=$("$launcher" --language $'fr\n\e[2J'"$long" 2>&1) || status=$?
+[ "$status" = 2 ] && [ "$(wc -l <<<"$message")" = 1 ] &&
+  grep -qF "language 'fr\n\x1b[2J${long:0:73}...' is not installed" <<<"$message" ||
+  Fail "a long language with control characters gave status $status and '$message'"
+status=0; message=$("$launcher" $'--b\xc2\x85o\tgus' 2>&1) || status=$?
+[ "$status" = 2 ] && grep -qxF "quillora: unknown argument '--b\x85o\tgus' (see quillora --help)" <<<"$message" ||
+  Fail "an unknown argument with control characters gave status $status and '$message'"
+
 echo "== the language it chooses from the desktop's"
 # A copy of the tree whose program only says where it was started.
 cp -a "$root" "$work/probe"
