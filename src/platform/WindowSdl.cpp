@@ -12,6 +12,8 @@ struct PlatformWindow {
     SDL_Window* Sdl;
     int X, Y;  // where the client area's top left corner goes
     const char* Caption;
+    SDL_Rect Windowed;      // the window it opens as, or comes back to from a full-screen start
+    bool AwayFromWindowed;  // made full screen at the screen's size, and not yet back to Windowed
 };
 
 static WindowProcedure Procedure;
@@ -22,6 +24,7 @@ static bool QuitPosted;
 static int QuitCode;
 static char ErrorText[256];
 static bool StartFullScreen;
+static bool Kiosk;
 static int StartWidth;
 static int StartHeight;
 
@@ -57,9 +60,10 @@ static void MeasurePicture(const PlatformWindow& window, bool resized)
     MeasureWindowPicture(windowWidth, windowHeight, surfaceWidth, surfaceHeight, resized);
 }
 
-void SetStartFullScreen(bool fullScreen)
+void SetStartFullScreen(bool fullScreen, bool kiosk)
 {
-    StartFullScreen = fullScreen;
+    StartFullScreen = fullScreen || kiosk;
+    Kiosk = kiosk;
 }
 
 void SetStartWindowSize(int width, int height)
@@ -77,9 +81,16 @@ bool IsFullScreen(WindowHandle window)
 void SetFullScreen(WindowHandle window, bool fullScreen)
 {
     if (window == nullptr || window->Sdl == nullptr) return;
+    if (Kiosk && !fullScreen) return;  // a kiosk's screen is the program's for good
     // The desktop's own mode: no mode switch, and the window comes back at the size it had.
     if (SDL_SetWindowFullscreen(window->Sdl, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0)
         std::snprintf(ErrorText, sizeof ErrorText, "%s", SDL_GetError());
+    if (!fullScreen && window->AwayFromWindowed) {
+        // It was made at the screen's size, which a window manager gives back; the window it opens as instead.
+        window->AwayFromWindowed = false;
+        SDL_SetWindowSize(window->Sdl, window->Windowed.w, window->Windowed.h);
+        SDL_SetWindowPosition(window->Sdl, window->Windowed.x, window->Windowed.y);
+    }
 }
 
 static ScreenFacts MainScreen()
@@ -145,7 +156,7 @@ static int32_t Send(MessageKind kind, uint32_t first = 0, uint32_t second = 0)
 
 WindowHandle CreateMainWindow(const char* caption, int x, int y)
 {
-    TheWindow = PlatformWindow{nullptr, x, y, caption};
+    TheWindow = PlatformWindow{nullptr, x, y, caption, {}, false};
     WindowAlive = true;
     Send(MessageCreate);
     Send(MessageSize, ClientAreaWidth, ClientAreaHeight);
@@ -227,7 +238,16 @@ bool SetPixelFormat(WindowHandle window, int format)
     }
     const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
                          (StartFullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    window->Sdl = SDL_CreateWindow(window->Caption, x, y, width, height, flags);
+    window->Windowed = {x, y, width, height};
+    // Full screen is the window manager's to give; where there is none (a session that runs only this program)
+    // a window made at the screen's size and place fills the screen all the same.
+    SDL_Rect screen{};
+    if (StartFullScreen && SDL_GetDisplayBounds(0, &screen) == 0) {
+        window->Sdl = SDL_CreateWindow(window->Caption, screen.x, screen.y, screen.w, screen.h, flags);
+        window->AwayFromWindowed = true;
+    } else {
+        window->Sdl = SDL_CreateWindow(window->Caption, x, y, width, height, flags);
+    }
     if (window->Sdl == nullptr) {
         std::snprintf(ErrorText, sizeof ErrorText, "%s", SDL_GetError());
         return false;
@@ -240,6 +260,8 @@ bool SetPixelFormat(WindowHandle window, int format)
         // This window system counts in points and gives the window more pixels by itself (HiDPI): in points,
         // the client size keeps the picture's size on the screen.
         SDL_SetWindowSize(window->Sdl, ClientAreaWidth, ClientAreaHeight);
+        window->Windowed.w = ClientAreaWidth;
+        window->Windowed.h = ClientAreaHeight;
     }
     MeasurePicture(*window, false);
     if (IconFile != nullptr) {
