@@ -14,6 +14,7 @@ struct PlatformWindow {
     const char* Caption;
     SDL_Rect Windowed;      // the window it opens as, or comes back to from a full-screen start
     bool AwayFromWindowed;  // made full screen at the screen's size, and not yet back to Windowed
+    bool AskedWithinBound;  // larger than BoundToLargestScreen allows, and asked back once
 };
 
 static WindowProcedure Procedure;
@@ -78,6 +79,38 @@ bool IsFullScreen(WindowHandle window)
            (SDL_GetWindowFlags(window->Sdl) & SDL_WINDOW_FULLSCREEN) != 0;
 }
 
+// The window's drawing surface takes memory in proportion to its size, whatever size a window manager lets it
+// take: it grows no larger than the largest screen, nor than the size it was asked to start at (a replay's
+// window may be larger than its invisible screen).
+static void BoundToLargestScreen(const PlatformWindow& window)
+{
+    int width = window.Windowed.w;
+    int height = window.Windowed.h;
+    for (int display = 0; display < SDL_GetNumVideoDisplays(); display++) {
+        SDL_Rect bounds{};
+        if (SDL_GetDisplayBounds(display, &bounds) != 0) continue;
+        width = SDL_max(width, bounds.w);
+        height = SDL_max(height, bounds.h);
+    }
+    SDL_SetWindowMaximumSize(window.Sdl, width, height);
+}
+
+// A window manager keeps the window within the bound; where none runs, any program can make it larger, and it
+// is asked back within the bound. Only once for each time it is too large, so that a window manager that
+// insists on a size cannot start a tug of war.
+static void KeepWithinBound(PlatformWindow& window)
+{
+    int width = 0;
+    int height = 0;
+    int mostWidth = 0;
+    int mostHeight = 0;
+    SDL_GetWindowSize(window.Sdl, &width, &height);
+    SDL_GetWindowMaximumSize(window.Sdl, &mostWidth, &mostHeight);
+    const bool tooLarge = mostWidth > 0 && mostHeight > 0 && (width > mostWidth || height > mostHeight);
+    if (tooLarge && !window.AskedWithinBound) SDL_SetWindowSize(window.Sdl, mostWidth, mostHeight);
+    window.AskedWithinBound = tooLarge;
+}
+
 void SetFullScreen(WindowHandle window, bool fullScreen)
 {
     if (window == nullptr || window->Sdl == nullptr) return;
@@ -90,6 +123,7 @@ void SetFullScreen(WindowHandle window, bool fullScreen)
         window->AwayFromWindowed = false;
         SDL_SetWindowSize(window->Sdl, window->Windowed.w, window->Windowed.h);
         SDL_SetWindowPosition(window->Sdl, window->Windowed.x, window->Windowed.y);
+        BoundToLargestScreen(*window);  // which SDL leaves to a window that starts full screen
     }
 }
 
@@ -156,7 +190,7 @@ static int32_t Send(MessageKind kind, uint32_t first = 0, uint32_t second = 0)
 
 WindowHandle CreateMainWindow(const char* caption, int x, int y)
 {
-    TheWindow = PlatformWindow{nullptr, x, y, caption, {}, false};
+    TheWindow = PlatformWindow{nullptr, x, y, caption, {}, false, false};
     WindowAlive = true;
     Send(MessageCreate);
     Send(MessageSize, ClientAreaWidth, ClientAreaHeight);
@@ -185,8 +219,10 @@ void DestroyMainWindow(WindowHandle window)
 int32_t DispatchWindowMessage(const WindowMessage& message)
 {
     // The picture moves with the size message, between frames, before the procedure sets the viewport by it.
-    if (message.Kind == MessageSize && message.Window != nullptr && message.Window->Sdl != nullptr)
+    if (message.Kind == MessageSize && message.Window != nullptr && message.Window->Sdl != nullptr) {
+        KeepWithinBound(*message.Window);
         MeasurePicture(*message.Window, true);
+    }
     return Procedure != nullptr ? Procedure(message) : DefaultWindowProcedure(message);
 }
 
@@ -263,6 +299,9 @@ bool SetPixelFormat(WindowHandle window, int format)
         window->Windowed.w = ClientAreaWidth;
         window->Windowed.h = ClientAreaHeight;
     }
+    BoundToLargestScreen(*window);
+    // SDL reports the size it keeps as a new one; the window is not on the screen yet, so nothing else waits.
+    SDL_FlushEvent(SDL_WINDOWEVENT);
     MeasurePicture(*window, false);
     if (IconFile != nullptr) {
         if (SDL_Surface* icon = SDL_LoadBMP(IconFile)) {

@@ -270,6 +270,12 @@ wait_for_state() {  # "X,Y WxH", for up to 5 s
   for _ in $(seq 50); do [ "$(window_state)" = "$1" ] && return 0; sleep 0.1; done
   return 1
 }
+# A window forced far larger than the screen (its drawing surface would take gigabytes) stays the screen's size.
+check_bounded() {
+  xdotool windowsize "$window" 20000 20000
+  sleep 1
+  [ "$(client_size)" = "${screen_width}x${screen_height}" ] || fail "a window forced to 20000 x 20000 is $(client_size) $1"
+}
 
 step="full screen"
 (cd "$data" && SDL_AUDIODRIVER=dummy exec "$program" --fullscreen) >"$art/fullscreen.log" 2>&1 &
@@ -331,6 +337,7 @@ windowed=$(window_state)
 xdotool key Escape
 sleep 0.5
 [ "$(window_state)" = "$windowed" ] && running "$program_pid" || fail "Escape in a window changed it to $(window_state)"
+check_bounded "under openbox"
 echo "end-to-end: Escape left full screen for a ${client_width} x ${client_height} window, and did nothing there"
 wmctrl -i -c "$window"
 for _ in $(seq 50); do running "$program_pid" || break; sleep 0.02; done
@@ -392,8 +399,10 @@ check_filled_screen fullscreen-alone-menu
 xdotool key F11
 for _ in $(seq 50); do [ "$(client_size)" = "${client_width}x${client_height}" ] && break; sleep 0.1; done
 [ "$(client_size)" = "${client_width}x${client_height}" ] || fail "without a window manager F11 left a window at $(window_state)"
+check_bounded "without a window manager"
 end_by_signal
-echo "end-to-end: without a window manager --kiosk and --fullscreen fill the screen, and F11 gives back a window"
+echo "end-to-end: without a window manager --kiosk and --fullscreen fill the screen, F11 gives back a window;" \
+  "forced to 20000 x 20000, with or without one, the window stays the screen's size"
 
 stop_all
 pids=()
