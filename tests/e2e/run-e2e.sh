@@ -99,7 +99,8 @@ running() {  # alive and not a zombie; a process that ends while we look counts 
 
 step="X server"
 exec 3>"$art/display"
-Xvfb -displayfd 3 -screen 0 ${screen_width}x${screen_height}x24 -nolisten tcp >"$art/xvfb.log" 2>&1 &
+# -noreset: the server stays as it is when its last client leaves (a program ended with no window manager).
+Xvfb -displayfd 3 -screen 0 ${screen_width}x${screen_height}x24 -nolisten tcp -noreset >"$art/xvfb.log" 2>&1 &
 pids+=($!)
 exec 3>&-
 for _ in $(seq 100); do [ -s "$art/display" ] && break; sleep 0.1; done
