@@ -282,3 +282,32 @@ TEST(Trace, AWideWindowShowsThePictureCentredBetweenBlackBars)
     EXPECT_EQ(lit(194, 195), 1080 * 3);  // the picture reaches both bars, all the way up
     EXPECT_EQ(lit(1725, 1726), 1080 * 3);
 }
+
+TEST(Trace, AStretchedPictureKeepsItsTopRowAndRightColumn)
+{
+    // At 3840 x 2160 the frame is drawn 1532 x 1080 and stretched smoothly over the 3064 x 2160 picture from
+    // column 388 on. Each edge line blends only with the drawn frame, so it is as bright as its neighbour inside;
+    // blending with texels beyond the frame made the top row and the right column darker (136,158,178 beside
+    // 181,211,237 in the menu's sky).
+    const std::string file = ShotPath("stretched");
+    const TraceRun run = RunTrace("--size 3840x2160 --frames 2" + ShotOf(2, file));
+    ASSERT_EQ(run.ExitCode, 0) << run.Errors;
+    const Shot shot = LoadShot(file);
+    ASSERT_EQ(shot.Width, 3840);
+    ASSERT_EQ(shot.Height, 2160);
+    auto value = [&](int x, int y, int c) { return static_cast<double>(shot.Pixels[(y * shot.Width + x) * 3 + c]); };
+    const int left = 388;
+    const int right = 388 + 3064 - 1;
+    // How much darker an edge line is than the line beside it, on average over its pixels and channels.
+    double topDarker = 0;
+    for (int x = left; x <= right; x++)
+        for (int c = 0; c < 3; c++) topDarker += value(x, 1, c) - value(x, 0, c);
+    topDarker /= (right - left + 1) * 3.0;
+    double rightDarker = 0;
+    for (int y = 0; y < shot.Height; y++)
+        for (int c = 0; c < 3; c++) rightDarker += value(right - 1, y, c) - value(right, y, c);
+    rightDarker /= shot.Height * 3.0;
+    EXPECT_LT(std::abs(topDarker), 1.0);
+    EXPECT_LT(std::abs(rightDarker), 1.0);
+    EXPECT_GT(value(right, 0, 2), 200);  // the sky's blue in the top right corner, not a blend with black
+}

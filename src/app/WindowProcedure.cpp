@@ -1,6 +1,6 @@
-// WindowProcedure.cpp -- the main window's messages: the GL context, the projection, the arrow keys,
-// and the menu's letters: the mouse speaks a name on hover and opens the scene on a click; a tap or a
-// letter key speaks the name first and opens the scene when the same letter comes again.
+// WindowProcedure.cpp -- the main window's messages: the GL context, the projection, the arrow keys, F11 and
+// Escape for full screen, and the menu's letters: the mouse speaks a name on hover and opens the scene on a
+// click; a tap or a letter key speaks the name first and opens the scene when the same letter comes again.
 #include <cstdio>
 #include "app/App.h"
 #include "framework/SceneSetup.h"
@@ -84,6 +84,13 @@ static void SetArrowKey(uint32_t key, bool down)
     }
 }
 
+// Escape is the key a parent tries first to get out of full screen; in a window it does nothing, so a child
+// pressing it changes nothing. A kiosk's full screen stays (the platform keeps it).
+static void LeaveFullScreenOnEscape(WindowHandle window)
+{
+    if (IsFullScreen(window)) SetFullScreen(window, false);
+}
+
 int32_t MainWindowProcedure(const WindowMessage& message)
 {
     const uint32_t x = message.Second & 0xFFFF;
@@ -124,6 +131,8 @@ int32_t MainWindowProcedure(const WindowMessage& message)
         // F11 switches the window between full screen and its size; the scenes never see it.
         if (message.First == KeyF11 && message.Kind == MessageKeyDown && (message.Second & KeyWasDown) == 0)
             SetFullScreen(message.Window, !IsFullScreen(message.Window));
+        if (message.First == KeyEscape && message.Kind == MessageKeyDown && (message.Second & KeyWasDown) == 0)
+            LeaveFullScreenOnEscape(message.Window);
         // A held key repeats; only its first press chooses, so holding a letter never opens its scene.
         if (CurrentScene == MenuScene && message.Kind == MessageKeyDown && (message.Second & KeyWasDown) == 0)
             ChooseOnMenu(LetterCellOfKey(message.First));

@@ -4,24 +4,39 @@
 #include <cstdlib>
 #include <cstring>
 #include "platform/Events.h"
+#include "platform/UsageText.h"
 #include "platform/WindowPicture.h"
 #include "platform/WindowSdl.h"
 
 void StartPlatform(int argc, char** argv)
 {
-    // Full screen or a window; the last one given counts, so a launcher's default can be overridden.
+    // Full screen, a window or a kiosk; the last one given counts, so a launcher's default can be overridden.
+    // The questions answer as the launcher does, so the program alone answers them too.
     bool fullScreen = false;
+    bool kiosk = false;
     for (int i = 1; i < argc; i++) {
         if (std::strcmp(argv[i], "--fullscreen") == 0) {
             fullScreen = true;
+            kiosk = false;
         } else if (std::strcmp(argv[i], "--window") == 0) {
             fullScreen = false;
+            kiosk = false;
+        } else if (std::strcmp(argv[i], "--kiosk") == 0) {
+            fullScreen = false;
+            kiosk = true;
+        } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(UsageText, stdout);
+            std::exit(0);
+        } else if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs(VersionText, stdout);
+            std::exit(0);
         } else {
-            std::fprintf(stderr, "quillora: unknown option '%s' (it takes --fullscreen or --window)\n", argv[i]);
+            std::fprintf(stderr, "quillora: unknown option '%s' (it takes --fullscreen, --window or --kiosk)\n",
+                         argv[i]);
             std::exit(2);
         }
     }
-    SetStartFullScreen(fullScreen);
+    SetStartFullScreen(fullScreen, kiosk);
 }
 
 static uint32_t KeyCodeOf(const SDL_Keysym& key)

@@ -18,6 +18,22 @@ static int PowerOfTwoAtLeast(int size)
     return power;
 }
 
+// Smooth scaling blends each pixel of the picture's top row and right column with the texels just beyond the
+// frame, which no frame ever wrote: the frame's own top row and right column are repeated into them, as the
+// texture's edge would be repeated if it were exactly the frame's size. Where the frame reaches the texture's
+// edge, the texture's own clamping already does that.
+static void RepeatFrameEdges(const PictureArea& drawn)
+{
+    const int right = drawn.X + drawn.Width - 1;
+    const int top = drawn.Y + drawn.Height - 1;
+    if (drawn.Height < StretchTextureHeight)
+        glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, drawn.Height, drawn.X, top, drawn.Width, 1);
+    if (drawn.Width < StretchTextureWidth)
+        glCopyTexSubImage2D(GL_TEXTURE_2D, 0, drawn.Width, 0, right, drawn.Y, 1, drawn.Height);
+    if (drawn.Width < StretchTextureWidth && drawn.Height < StretchTextureHeight)
+        glCopyTexSubImage2D(GL_TEXTURE_2D, 0, drawn.Width, drawn.Height, right, top, 1, 1);
+}
+
 // Copies the frame drawn in the surface's corner and draws it over the picture's rectangle, smoothly scaled.
 static void StretchDrawnFrame(const PictureArea& drawn, const PictureArea& shown)
 {
@@ -34,6 +50,7 @@ static void StretchDrawnFrame(const PictureArea& drawn, const PictureArea& shown
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     }
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, drawn.X, drawn.Y, drawn.Width, drawn.Height);
+    RepeatFrameEdges(drawn);
 
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);

@@ -99,7 +99,8 @@ RenderHandle CreateRenderContext(WindowHandle window);
 bool MakeRenderContextCurrent(WindowHandle window, RenderHandle context);
 void DeleteRenderContext(RenderHandle context);
 
-// Whether the window fills the screen, and making it do so or come back to its size.
+// Whether the window fills the screen, and making it do so or come back to its size; a kiosk's window never
+// comes back (WindowSdl.h).
 bool IsFullScreen(WindowHandle window);
 void SetFullScreen(WindowHandle window, bool fullScreen);
 // Shows the frame just drawn: stretched where it was drawn smaller, black bars beside it, then on the screen.

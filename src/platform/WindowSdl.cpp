@@ -12,6 +12,9 @@ struct PlatformWindow {
     SDL_Window* Sdl;
     int X, Y;  // where the client area's top left corner goes
     const char* Caption;
+    SDL_Rect Windowed;      // the window it opens as, or comes back to from a full-screen start
+    bool AwayFromWindowed;  // made full screen at the screen's size, and not yet back to Windowed
+    bool AskedWithinBound;  // larger than BoundToLargestScreen allows, and asked back once
 };
 
 static WindowProcedure Procedure;
@@ -22,6 +25,7 @@ static bool QuitPosted;
 static int QuitCode;
 static char ErrorText[256];
 static bool StartFullScreen;
+static bool Kiosk;
 static int StartWidth;
 static int StartHeight;
 
@@ -57,9 +61,10 @@ static void MeasurePicture(const PlatformWindow& window, bool resized)
     MeasureWindowPicture(windowWidth, windowHeight, surfaceWidth, surfaceHeight, resized);
 }
 
-void SetStartFullScreen(bool fullScreen)
+void SetStartFullScreen(bool fullScreen, bool kiosk)
 {
-    StartFullScreen = fullScreen;
+    StartFullScreen = fullScreen || kiosk;
+    Kiosk = kiosk;
 }
 
 void SetStartWindowSize(int width, int height)
@@ -74,12 +79,52 @@ bool IsFullScreen(WindowHandle window)
            (SDL_GetWindowFlags(window->Sdl) & SDL_WINDOW_FULLSCREEN) != 0;
 }
 
+// The window's drawing surface takes memory in proportion to its size, whatever size a window manager lets it
+// take: it grows no larger than the largest screen, nor than the size it was asked to start at (a replay's
+// window may be larger than its invisible screen).
+static void BoundToLargestScreen(const PlatformWindow& window)
+{
+    int width = window.Windowed.w;
+    int height = window.Windowed.h;
+    for (int display = 0; display < SDL_GetNumVideoDisplays(); display++) {
+        SDL_Rect bounds{};
+        if (SDL_GetDisplayBounds(display, &bounds) != 0) continue;
+        width = SDL_max(width, bounds.w);
+        height = SDL_max(height, bounds.h);
+    }
+    SDL_SetWindowMaximumSize(window.Sdl, width, height);
+}
+
+// A window manager keeps the window within the bound; where none runs, any program can make it larger, and it
+// is asked back within the bound. Only once for each time it is too large, so that a window manager that
+// insists on a size cannot start a tug of war.
+static void KeepWithinBound(PlatformWindow& window)
+{
+    int width = 0;
+    int height = 0;
+    int mostWidth = 0;
+    int mostHeight = 0;
+    SDL_GetWindowSize(window.Sdl, &width, &height);
+    SDL_GetWindowMaximumSize(window.Sdl, &mostWidth, &mostHeight);
+    const bool tooLarge = mostWidth > 0 && mostHeight > 0 && (width > mostWidth || height > mostHeight);
+    if (tooLarge && !window.AskedWithinBound) SDL_SetWindowSize(window.Sdl, mostWidth, mostHeight);
+    window.AskedWithinBound = tooLarge;
+}
+
 void SetFullScreen(WindowHandle window, bool fullScreen)
 {
     if (window == nullptr || window->Sdl == nullptr) return;
+    if (Kiosk && !fullScreen) return;  // a kiosk's screen is the program's for good
     // The desktop's own mode: no mode switch, and the window comes back at the size it had.
     if (SDL_SetWindowFullscreen(window->Sdl, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0)
         std::snprintf(ErrorText, sizeof ErrorText, "%s", SDL_GetError());
+    if (!fullScreen && window->AwayFromWindowed) {
+        // It was made at the screen's size, which a window manager gives back; the window it opens as instead.
+        window->AwayFromWindowed = false;
+        SDL_SetWindowSize(window->Sdl, window->Windowed.w, window->Windowed.h);
+        SDL_SetWindowPosition(window->Sdl, window->Windowed.x, window->Windowed.y);
+        BoundToLargestScreen(*window);  // which SDL leaves to a window that starts full screen
+    }
 }
 
 static ScreenFacts MainScreen()
@@ -145,7 +190,7 @@ static int32_t Send(MessageKind kind, uint32_t first = 0, uint32_t second = 0)
 
 WindowHandle CreateMainWindow(const char* caption, int x, int y)
 {
-    TheWindow = PlatformWindow{nullptr, x, y, caption};
+    TheWindow = PlatformWindow{nullptr, x, y, caption, {}, false, false};
     WindowAlive = true;
     Send(MessageCreate);
     Send(MessageSize, ClientAreaWidth, ClientAreaHeight);
@@ -174,8 +219,10 @@ void DestroyMainWindow(WindowHandle window)
 int32_t DispatchWindowMessage(const WindowMessage& message)
 {
     // The picture moves with the size message, between frames, before the procedure sets the viewport by it.
-    if (message.Kind == MessageSize && message.Window != nullptr && message.Window->Sdl != nullptr)
+    if (message.Kind == MessageSize && message.Window != nullptr && message.Window->Sdl != nullptr) {
+        KeepWithinBound(*message.Window);
         MeasurePicture(*message.Window, true);
+    }
     return Procedure != nullptr ? Procedure(message) : DefaultWindowProcedure(message);
 }
 
@@ -227,7 +274,16 @@ bool SetPixelFormat(WindowHandle window, int format)
     }
     const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
                          (StartFullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    window->Sdl = SDL_CreateWindow(window->Caption, x, y, width, height, flags);
+    window->Windowed = {x, y, width, height};
+    // Full screen is the window manager's to give; where there is none (a session that runs only this program)
+    // a window made at the screen's size and place fills the screen all the same.
+    SDL_Rect screen{};
+    if (StartFullScreen && SDL_GetDisplayBounds(0, &screen) == 0) {
+        window->Sdl = SDL_CreateWindow(window->Caption, screen.x, screen.y, screen.w, screen.h, flags);
+        window->AwayFromWindowed = true;
+    } else {
+        window->Sdl = SDL_CreateWindow(window->Caption, x, y, width, height, flags);
+    }
     if (window->Sdl == nullptr) {
         std::snprintf(ErrorText, sizeof ErrorText, "%s", SDL_GetError());
         return false;
@@ -240,7 +296,12 @@ bool SetPixelFormat(WindowHandle window, int format)
         // This window system counts in points and gives the window more pixels by itself (HiDPI): in points,
         // the client size keeps the picture's size on the screen.
         SDL_SetWindowSize(window->Sdl, ClientAreaWidth, ClientAreaHeight);
+        window->Windowed.w = ClientAreaWidth;
+        window->Windowed.h = ClientAreaHeight;
     }
+    BoundToLargestScreen(*window);
+    // SDL reports the size it keeps as a new one; the window is not on the screen yet, so nothing else waits.
+    SDL_FlushEvent(SDL_WINDOWEVENT);
     MeasurePicture(*window, false);
     if (IconFile != nullptr) {
         if (SDL_Surface* icon = SDL_LoadBMP(IconFile)) {

@@ -10,7 +10,8 @@ SDL_Window* SdlWindowOf(WindowHandle window);
 WindowHandle TheMainWindow();
 bool MainWindowAlive();
 bool QuitRequested();
-// How the window starts, set before it is made: full screen, or a window (the default). A window's size in
-// pixels; 0 x 0 (the default) is the client size, scaled for a HiDPI screen (StartWindowScale).
-void SetStartFullScreen(bool fullScreen);
+// How the window starts, set before it is made: full screen, or a window (the default); a kiosk is full screen
+// for good, which SetFullScreen never leaves. A window's size in pixels; 0 x 0 (the default) is the client size,
+// scaled for a HiDPI screen (StartWindowScale).
+void SetStartFullScreen(bool fullScreen, bool kiosk);
 void SetStartWindowSize(int width, int height);

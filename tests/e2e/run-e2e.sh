@@ -2,7 +2,8 @@
 # run-e2e.sh -- the real program as a child meets it: a real X window (Xvfb) under a window manager, real pointer
 # and key events, real sound captured by SDL's disk audio driver; then judged by quillora-e2e-check. Then once
 # more full screen: the picture fills the screen, a click on the scaled letter opens its scene, F11 gives the
-# window back.
+# window back, Escape leaves full screen; a kiosk that F11 and Escape do not leave; and both filling the screen
+# where no window manager runs.
 #
 #   run-e2e.sh --program QUILLORA --trace QUILLORA-TRACE --recorder RECORDER --check CHECK --data DIR --artifacts DIR
 #
@@ -98,7 +99,8 @@ running() {  # alive and not a zombie; a process that ends while we look counts 
 
 step="X server"
 exec 3>"$art/display"
-Xvfb -displayfd 3 -screen 0 ${screen_width}x${screen_height}x24 -nolisten tcp >"$art/xvfb.log" 2>&1 &
+# -noreset: the server stays as it is when its last client leaves (a program ended with no window manager).
+Xvfb -displayfd 3 -screen 0 ${screen_width}x${screen_height}x24 -nolisten tcp -noreset >"$art/xvfb.log" 2>&1 &
 pids+=($!)
 exec 3>&-
 for _ in $(seq 100); do [ -s "$art/display" ] && break; sleep 0.1; done
@@ -108,7 +110,8 @@ export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$art/capture.
 
 step="window manager"
 openbox --sm-disable >"$art/openbox.log" 2>&1 &
-pids+=($!)
+openbox_pid=$!
+pids+=("$openbox_pid")
 for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
 wmctrl -m >/dev/null 2>&1 || fail "openbox did not start within 10 s (see openbox.log)"
 xdotool mousemove 5 5  # the pointer waits off the window
@@ -264,6 +267,16 @@ window_state() {
   xwininfo -id "$window" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} /^  Width:/ {w=$2}
     /^  Height:/ {h=$2} END {print x "," y " " w "x" h}'
 }
+wait_for_state() {  # "X,Y WxH", for up to 5 s
+  for _ in $(seq 50); do [ "$(window_state)" = "$1" ] && return 0; sleep 0.1; done
+  return 1
+}
+# A window forced far larger than the screen (its drawing surface would take gigabytes) stays the screen's size.
+check_bounded() {
+  xdotool windowsize "$window" 20000 20000
+  sleep 1
+  [ "$(client_size)" = "${screen_width}x${screen_height}" ] || fail "a window forced to 20000 x 20000 is $(client_size) $1"
+}
 
 step="full screen"
 (cd "$data" && SDL_AUDIODRIVER=dummy exec "$program" --fullscreen) >"$art/fullscreen.log" 2>&1 &
@@ -272,8 +285,7 @@ pids+=("$program_pid")
 window=
 for _ in $(seq 100); do window=$(xdotool search --name "$caption" 2>/dev/null | head -n 1) && [ -n "$window" ] && break; sleep 0.1; done
 [ -n "$window" ] || fail "no window appeared for --fullscreen"
-for _ in $(seq 50); do [ "$(window_state)" = "0,0 ${screen_width}x${screen_height}" ] && break; sleep 0.1; done
-[ "$(window_state)" = "0,0 ${screen_width}x${screen_height}" ] || fail "--fullscreen gave a window at $(window_state)"
+wait_for_state "0,0 ${screen_width}x${screen_height}" || fail "--fullscreen gave a window at $(window_state)"
 xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN || fail "the window is not in the full-screen state"
 sleep 1.5  # the picture settles after the size change
 import -window root "$art/fullscreen-menu.png" || fail "import could not take a screenshot"
@@ -313,12 +325,85 @@ import -window "$window" "$art/after-f11.png" || fail "import could not take a s
 [ "$(identify -format '%wx%h' "$art/after-f11.png")" = "${client_width}x${client_height}" ] ||
   fail "after F11 the window's picture is $(identify -format '%wx%h' "$art/after-f11.png")"
 echo "end-to-end: F11 gave back a ${client_width} x ${client_height} window at $(window_state)"
+
+step="Escape"
+# A parent's first try: Escape leaves full screen, and in a window it does nothing.
+xdotool key F11
+wait_for_state "0,0 ${screen_width}x${screen_height}" || fail "F11 again gave a window at $(window_state)"
+xdotool key Escape
+for _ in $(seq 50); do [ "$(client_size)" = "${client_width}x${client_height}" ] && break; sleep 0.1; done
+[ "$(client_size)" = "${client_width}x${client_height}" ] || fail "after Escape the window is $(window_state)"
+! xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN || fail "after Escape the window is still full screen"
+windowed=$(window_state)
+xdotool key Escape
+sleep 0.5
+[ "$(window_state)" = "$windowed" ] && running "$program_pid" || fail "Escape in a window changed it to $(window_state)"
+check_bounded "under openbox"
+echo "end-to-end: Escape left full screen for a ${client_width} x ${client_height} window, and did nothing there"
 wmctrl -i -c "$window"
 for _ in $(seq 50); do running "$program_pid" || break; sleep 0.02; done
 running "$program_pid" && fail "the full-screen program was still running 1 s after the close request"
 code=0
 wait "$program_pid" || code=$?
 [ "$code" -eq 0 ] || fail "the full-screen program ended with exit code $code (see fullscreen.log)"
+
+# start_filling OPTION LOG: starts the program with the option and waits until its window fills the screen.
+start_filling() {
+  (cd "$data" && SDL_AUDIODRIVER=dummy exec "$program" "$1") >"$art/$2" 2>&1 &
+  program_pid=$!
+  pids+=("$program_pid")
+  window=
+  for _ in $(seq 100); do window=$(xdotool search --name "$caption" 2>/dev/null | head -n 1) && [ -n "$window" ] && break; sleep 0.1; done
+  [ -n "$window" ] || fail "no window appeared for $1"
+  wait_for_state "0,0 ${screen_width}x${screen_height}" || fail "$1 gave a window at $(window_state)"
+}
+# end_by_signal: SIGTERM, as a session's end sends it, ends the program as closing its window does.
+end_by_signal() {
+  kill -TERM "$program_pid"
+  for _ in $(seq 50); do running "$program_pid" || break; sleep 0.02; done
+  running "$program_pid" && fail "the program was still running 1 s after SIGTERM"
+  code=0
+  wait "$program_pid" || code=$?
+  [ "$code" -eq 0 ] || fail "after SIGTERM the program ended with exit code $code"
+}
+# The whole screen shows the full-screen menu as the trace draws it.
+check_filled_screen() {
+  sleep 1.5  # the picture settles after the size change
+  import -window root "$art/$1.png" || fail "import could not take a screenshot"
+  differing=$(differing_pixels "$art/$1.png" "$art/trace-fullscreen-menu.png")
+  [ "$differing" -le 1500 ] || fail "the screen differs from the trace's full-screen menu in $differing pixels ($1.png)"
+}
+
+step="kiosk"
+start_filling --kiosk kiosk.log
+xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN || fail "the kiosk is not in the full-screen state"
+xdotool key F11
+sleep 0.5
+xdotool key Escape
+sleep 1
+[ "$(window_state)" = "0,0 ${screen_width}x${screen_height}" ] || fail "F11 and Escape made the kiosk a window at $(window_state)"
+check_filled_screen kiosk-menu
+end_by_signal
+echo "end-to-end: --kiosk fills the screen and stays there after F11 and Escape; SIGTERM ends it with 0"
+
+step="without a window manager"
+# A session that runs only the program: nothing makes its window full screen but the program itself.
+kill "$openbox_pid"
+wait "$openbox_pid" 2>/dev/null || true
+for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 || break; sleep 0.1; done
+wmctrl -m >/dev/null 2>&1 && fail "openbox did not end"
+start_filling --kiosk kiosk-alone.log
+check_filled_screen kiosk-alone-menu
+end_by_signal
+start_filling --fullscreen fullscreen-alone.log
+check_filled_screen fullscreen-alone-menu
+xdotool key F11
+for _ in $(seq 50); do [ "$(client_size)" = "${client_width}x${client_height}" ] && break; sleep 0.1; done
+[ "$(client_size)" = "${client_width}x${client_height}" ] || fail "without a window manager F11 left a window at $(window_state)"
+check_bounded "without a window manager"
+end_by_signal
+echo "end-to-end: without a window manager --kiosk and --fullscreen fill the screen, F11 gives back a window;" \
+  "forced to 20000 x 20000, with or without one, the window stays the screen's size"
 
 stop_all
 pids=()

@@ -29,8 +29,9 @@ launcher=$root/games/quillora
 echo "== the launcher's answers"
 [ "$("$launcher" --version)" = "quillora $version" ] || Fail "quillora --version says '$("$launcher" --version)'"
 help=$("$launcher" --help)
-grep -q '^Usage: quillora \[--fullscreen | --window\] \[--language CODE\]$' <<<"$help" && grep -q 'F11' <<<"$help" ||
-  Fail "quillora --help gives no usage with the window options: $help"
+grep -q '^Usage: quillora \[--fullscreen | --window | --kiosk\] \[--language CODE\]$' <<<"$help" &&
+  grep -q 'F11' <<<"$help" && grep -q 'Escape leaves full screen' <<<"$help" && grep -q 'Close the window' <<<"$help" ||
+  Fail "quillora --help gives no usage with the window options and the keys: $help"
 status=0; message=$("$launcher" --window --bogus 2>&1) || status=$?
 [ "$status" = 2 ] && grep -q "unknown argument '--bogus'" <<<"$message" ||
   Fail "an unknown argument gave status $status and '$message'"
@@ -97,6 +98,7 @@ Expect en
 Expect de LANG=fr_FR.UTF-8 -- --language de
 Expect pt LANGUAGE=fr -- --language=pt_BR
 Expect de LANG=fr_FR.UTF-8 -- --fullscreen --language de --window
+Expect fr LANG=fr_FR.UTF-8 -- --kiosk
 
 echo "== a launcher without its data says so and fails"
 cp -a "$root" "$work/broken"
