@@ -105,5 +105,7 @@ void SetFullScreen(WindowHandle window, bool fullScreen);
 // Shows the frame just drawn: stretched where it was drawn smaller, black bars beside it, then on the screen.
 void PresentFrame(WindowHandle window);
 
-// A modal box with an OK button; falls back to standard error when it cannot be shown.
+// A modal box with an OK button, where the window system can show one; the caller says the same on standard
+// error. Every box the program shows is an error that ends it with exit code 1, so a termination signal while
+// the box waits ends the program with 1 too, as pressing OK would.
 void ShowMessageBox(const char* text, const char* caption);
