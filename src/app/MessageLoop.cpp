@@ -1,6 +1,8 @@
-// MessageLoop.cpp -- messages first; when none waits, the next frame once 90 ms have passed.
+// MessageLoop.cpp -- messages first; when none waits, the next frame once 90 ms have passed. Only a scene keeps
+// the screen awake.
 #include "app/App.h"
 #include "platform/Events.h"
+#include "world/World.h"
 
 void RunMessageLoop()
 {
@@ -12,6 +14,7 @@ void RunMessageLoop()
             DispatchWindowMessage(message);
             continue;
         }
+        KeepScreenAwake(CurrentScene != MenuScene);
         WaitForNextFrame(pacing);
         RenderFrame();
     }

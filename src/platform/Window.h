@@ -102,6 +102,9 @@ void DeleteRenderContext(RenderHandle context);
 // Whether the window fills the screen, and making it do so or come back to its size.
 bool IsFullScreen(WindowHandle window);
 void SetFullScreen(WindowHandle window, bool fullScreen);
+// Holds the screen saver and the display's power saving off while awake is true: while a scene plays, which
+// lasts under a minute and ignores input. Otherwise the screen may sleep as the desktop says.
+void KeepScreenAwake(bool awake);
 // Shows the frame just drawn: stretched where it was drawn smaller, black bars beside it, then on the screen.
 void PresentFrame(WindowHandle window);
 

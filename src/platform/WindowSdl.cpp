@@ -86,6 +86,17 @@ void SetFullScreen(WindowHandle window, bool fullScreen)
         std::snprintf(ErrorText, sizeof ErrorText, "%s", SDL_GetError());
 }
 
+void KeepScreenAwake(bool awake)
+{
+    static bool kept = false;  // SDL leaves the screen saver alone, as RegisterWindowClass asks
+    if (awake == kept) return;
+    kept = awake;
+    if (awake)
+        SDL_DisableScreenSaver();
+    else
+        SDL_EnableScreenSaver();
+}
+
 static ScreenFacts MainScreen()
 {
     ScreenFacts screen{1024, 768, 1024, 768, 0};
@@ -113,6 +124,10 @@ bool RegisterWindowClass(WindowProcedure procedure, const char* iconFile)
     // user set is kept.
     SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", QUILLORA_APP_ID, 0);
     SDL_setenv("SDL_VIDEO_X11_WMCLASS", QUILLORA_APP_ID, 0);
+    // SDL would hold the screen saver off for as long as the program runs; a forgotten window on the menu must
+    // not keep a screen lit and unlocked. Scenes hold it off themselves (KeepScreenAwake). A hint the user set
+    // in the environment is kept.
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         std::snprintf(ErrorText, sizeof ErrorText, "no display could be opened (%s)", SDL_GetError());
         SDL_Quit();  // what did start (the timer, the session bus) is shut down again
