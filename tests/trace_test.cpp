@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <unistd.h>
 #include "TraceRun.h"
 #include "platform/Image.h"
 
@@ -23,12 +25,50 @@ TEST(Trace, BadOptionsExitWithCode2AndOneLine)
     for (const char* options : {"--frames", "--frames ten", "--frames -3", "--bogus", "--move 1,2@0", "--click 1,2",
                                 "--move '1;2@3'", "--shot 3", "--shot 0:/tmp/x.png", "--data /no/such/place",
                                 "--key B@2", "--key b", "--key f12@2", "--key b@0", "--tap 1@3", "--tap 1,2,3@3",
-                                "--size 800", "--size 0x600", "--size 800x-1"}) {
+                                "--size 800", "--size 0x600", "--size 800x-1", "--frames 3 --shot 4:/tmp/x.png",
+                                "--shot 101:/tmp/x.png"}) {
         const TraceRun run = RunTrace(options);
         EXPECT_EQ(run.ExitCode, 2) << options;
         EXPECT_TRUE(run.Output.empty()) << options;
         EXPECT_EQ(std::count(run.Errors.begin(), run.Errors.end(), '\n'), 1) << options << ": " << run.Errors;
     }
+}
+
+TEST(Trace, HelpPrintsTheUsageAndExitsWith0)
+{
+    const TraceRun run = RunTrace("--frames 3 --help");
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Output.rfind("usage: quillora-trace [--data DIR]", 0), 0u) << run.Output;
+    for (const char* option : {"--frames N", "--size WxH", "--move X,Y@F", "--click X,Y@F", "--key K@F", "--tap X,Y@F",
+                               "--shot F:FILE", "--timing", "--help"})
+        EXPECT_NE(run.Output.find(option), std::string::npos) << option;
+    EXPECT_TRUE(run.Errors.empty());
+}
+
+// A shot that cannot be written (a full disc, a missing directory, a directory in its place), or its copy for a
+// second shot of the frame: exit 1 with one line that names it, and no frame after it.
+TEST(Trace, AShotThatCannotBeWrittenEndsTheRunWithCode1AndOneLine)
+{
+    const std::string good = ShotPath("good");
+    for (const std::string& shots : {std::string("--shot 2:/dev/full"), std::string("--shot 2:/no/such/dir/x.png"),
+                                     std::string("--shot 2:/tmp"), "--shot 2:" + good + " --shot 2:/dev/full"}) {
+        const TraceRun run = RunTrace("--frames 4 " + shots);
+        EXPECT_EQ(run.ExitCode, 1) << shots;
+        EXPECT_EQ(std::count(run.Errors.begin(), run.Errors.end(), '\n'), 1) << shots << ": " << run.Errors;
+        EXPECT_NE(run.Errors.find("cannot write the shot"), std::string::npos) << run.Errors;
+        EXPECT_EQ(run.Frames.size(), 1u) << shots;  // frame 2 was drawn, its line never printed
+    }
+    std::remove(good.c_str());
+}
+
+TEST(Trace, ARelativeShotIsTakenFromTheStartingDirectoryNotFromData)
+{
+    const std::string name = "quillora-relative-shot-" + std::to_string(getpid()) + ".png";
+    const TraceRun run = RunTrace("--frames 1 --shot 1:" + name);  // RunTrace passes --data
+    ASSERT_EQ(run.ExitCode, 0) << run.Errors;
+    EXPECT_EQ(LoadShot(name).Width, 742);
+    EXPECT_EQ(access((std::string(QUILLORA_DATA_DIR) + "/" + name).c_str(), F_OK), -1);
+    std::remove(name.c_str());
 }
 
 TEST(Trace, StartUpSoundsCarryFrameZeroAndEventSoundsTheFrameThatFollows)

@@ -30,5 +30,7 @@ struct FramePacing {
 };
 // How many milliseconds still to wait before the next frame may begin; 0 when it may begin now.
 uint32_t FrameWaitRemaining(const FramePacing& pacing, uint32_t now);
+// The same for the idle menu, which draws a frame a second at most: a message ends the wait sooner.
+uint32_t IdleWaitRemaining(const FramePacing& pacing, uint32_t now);
 // Waits until the next frame may begin and notes that it begins now.
 void WaitForNextFrame(FramePacing& pacing);

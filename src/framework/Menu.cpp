@@ -15,6 +15,11 @@ static void DrawMenuPicture()
     PresentSceneFrame();  // no props and no floor in the menu
 }
 
+bool MenuFrameIdle()
+{
+    return MenuPictureShown && CueStarted && PresentedFrameStays(MainWindow);
+}
+
 void MenuFrame()
 {
     // Nothing the menu draws changes between set-ups, so where the window keeps what it was shown, an idle

@@ -16,12 +16,13 @@
 constexpr int PictureWidth = 760;
 constexpr int PictureHeight = 550;
 
-// Without its floor the program cannot draw a scene: say which file and why, then end.
+// Without its floor the program cannot draw a scene: say which file and why, then end. The line goes out under
+// the name the program was started by, since the trace and the tour run this same start-up.
 static void StopOnTextureError(const char* reason)
 {
     char text[300];
     std::snprintf(text, sizeof text, "Cannot read the stone texture \"texstone1.raw\": %s", reason);
-    std::fprintf(stderr, "quillora: %s\n", text);
+    std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, text);
     ShowMessageBox(text, "Error");
     std::exit(1);
 }

@@ -114,11 +114,24 @@ static WindowMessage Translate(const SDL_Event& event)
     return message;
 }
 
+// The event a wait for a message took from SDL's queue; the next message, ahead of the queue.
+static SDL_Event HeldEvent;
+static bool EventHeld;
+
 bool MessageWaiting()
 {
-    if (QuitRequested()) return true;
+    if (QuitRequested() || EventHeld) return true;
     SDL_PumpEvents();
     return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0;
+}
+
+bool WaitForMessage(uint32_t milliseconds)
+{
+    if (MessageWaiting()) return true;
+    // SDL sleeps on the window system's connection until an event comes or the time is up.
+    const int timeout = static_cast<int>(milliseconds < 0x7FFFFFFF ? milliseconds : 0x7FFFFFFF);
+    EventHeld = SDL_WaitEventTimeout(&HeldEvent, timeout) != 0;
+    return EventHeld;
 }
 
 bool TakeMessage(WindowMessage* message)
@@ -127,8 +140,10 @@ bool TakeMessage(WindowMessage* message)
         *message = {TheMainWindow(), MessageQuit, 0, 0};
         return false;
     }
-    SDL_Event event;
-    if (SDL_WaitEvent(&event) == 0) {
+    SDL_Event event = HeldEvent;
+    if (EventHeld) {
+        EventHeld = false;
+    } else if (SDL_WaitEvent(&event) == 0) {
         // The event system itself has failed: nothing more can arrive, so end rather than hang.
         *message = {TheMainWindow(), MessageQuit, 0, 0};
         return false;

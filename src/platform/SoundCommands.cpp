@@ -97,6 +97,18 @@ void SendSoundQuery(const char* command, char* reply, int replyLength)
     SoundOutputNoteCommand(command, answered ? reply : nullptr);
 }
 
+bool AnySoundPlaying()
+{
+    for (const SoundAlias& alias : OpenAliases)
+        if (SoundOutputIsPlaying(alias.Recording)) return true;
+    return false;
+}
+
+void RestSoundOutput()
+{
+    SoundOutputRest();
+}
+
 void CloseAllSoundAliases()
 {
     while (!OpenAliases.empty()) CloseAlias(OpenAliases.front().Name);

@@ -13,5 +13,8 @@ void SoundOutputHalt(int recording);
 void SoundOutputFree(int recording);
 // True while the recording plays (not while paused, not once it has ended).
 bool SoundOutputIsPlaying(int recording);
+// Nothing plays and nothing waits paused: the device may be let go, so that the desktop's sound server can
+// suspend it, until the next recording is loaded or started.
+void SoundOutputRest();
 // Told of every command as it is sent (reply is null except for queries that got one).
 void SoundOutputNoteCommand(const char* command, const char* reply);

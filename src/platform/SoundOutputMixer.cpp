@@ -13,7 +13,16 @@ struct MixerRecording {
 };
 
 static MixerRecording Recordings[MixerChannels];
-static enum { MixerUntried, MixerOpen, MixerSilent } MixerState = MixerUntried;
+// Resting: the device was open and has been let go while nothing played; loaded recordings stay loaded, in the
+// format the device had, and the next recording to load or start opens it again.
+static enum { MixerUntried, MixerOpen, MixerResting, MixerSilent } MixerState = MixerUntried;
+
+static bool OpenMixer()
+{
+    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) return false;
+    Mix_AllocateChannels(MixerChannels);
+    return true;
+}
 
 // Volume mixers list the stream as Quillora's game sound, with the program's icon. SDL takes the names and
 // the role (PipeWire's) as hints; the icon name, and the role under PulseAudio, go to the sound server's own
@@ -30,11 +39,16 @@ static void NameTheSoundStream()
 
 static bool MixerReady()
 {
+    if (MixerState == MixerResting) {
+        MixerState = OpenMixer() ? MixerOpen : MixerSilent;
+        if (MixerState == MixerSilent)
+            std::fprintf(stderr, "quillora: the sound device could not be opened again (%s); playing silently\n",
+                         SDL_GetError());
+    }
     if (MixerState == MixerUntried) {
         MixerState = MixerSilent;
         NameTheSoundStream();
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) == 0) {
-            Mix_AllocateChannels(MixerChannels);
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && OpenMixer()) {
             MixerState = MixerOpen;
         } else {
             // Said once, so that a parent wondering why it is quiet has a lead; the program goes on.
@@ -78,7 +92,7 @@ int SoundOutputLoad(const char* fileName)
 void SoundOutputStart(int recording)
 {
     MixerRecording* entry = RecordingOf(recording);
-    if (entry != nullptr && entry->Chunk != nullptr) Mix_PlayChannel(recording - 1, entry->Chunk, 0);
+    if (entry != nullptr && entry->Chunk != nullptr && MixerReady()) Mix_PlayChannel(recording - 1, entry->Chunk, 0);
 }
 
 void SoundOutputPause(int recording)
@@ -109,6 +123,14 @@ bool SoundOutputIsPlaying(int recording)
 {
     if (RecordingOf(recording) == nullptr || MixerState != MixerOpen) return false;
     return Mix_Playing(recording - 1) != 0 && Mix_Paused(recording - 1) == 0;
+}
+
+void SoundOutputRest()
+{
+    // A paused channel keeps its place for a later resume, which closing the device would lose.
+    if (MixerState != MixerOpen || Mix_Playing(-1) != 0) return;
+    Mix_CloseAudio();
+    MixerState = MixerResting;
 }
 
 void SoundOutputNoteCommand(const char*, const char*)

@@ -103,8 +103,13 @@ void DeleteRenderContext(RenderHandle context);
 // comes back (WindowSdl.h).
 bool IsFullScreen(WindowHandle window);
 void SetFullScreen(WindowHandle window, bool fullScreen);
+// Holds the screen saver and the display's power saving off while awake is true: while a scene plays, which
+// lasts under a minute and ignores input. Otherwise the screen may sleep as the desktop says.
+void KeepScreenAwake(bool awake);
 // Shows the frame just drawn: stretched where it was drawn smaller, black bars beside it, then on the screen.
 void PresentFrame(WindowHandle window);
 
-// A modal box with an OK button; falls back to standard error when it cannot be shown.
+// A modal box with an OK button, where the window system can show one; the caller says the same on standard
+// error. Every box the program shows is an error that ends it with exit code 1, so a termination signal while
+// the box waits ends the program with 1 too, as pressing OK would.
 void ShowMessageBox(const char* text, const char* caption);

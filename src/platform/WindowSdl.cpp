@@ -3,8 +3,12 @@
 // before the window exists; the program still sees the creation message first, as it expects.
 // The window can be any size, or full screen; the program always sees its client area, and the window shows
 // its picture scaled to fit (WindowPicture.h).
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 #include "platform/WindowPicture.h"
 #include "platform/WindowSdl.h"
 
@@ -127,6 +131,17 @@ void SetFullScreen(WindowHandle window, bool fullScreen)
     }
 }
 
+void KeepScreenAwake(bool awake)
+{
+    static bool kept = false;  // SDL leaves the screen saver alone, as RegisterWindowClass asks
+    if (awake == kept) return;
+    kept = awake;
+    if (awake)
+        SDL_DisableScreenSaver();
+    else
+        SDL_EnableScreenSaver();
+}
+
 static ScreenFacts MainScreen()
 {
     ScreenFacts screen{1024, 768, 1024, 768, 0};
@@ -154,6 +169,10 @@ bool RegisterWindowClass(WindowProcedure procedure, const char* iconFile)
     // user set is kept.
     SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", QUILLORA_APP_ID, 0);
     SDL_setenv("SDL_VIDEO_X11_WMCLASS", QUILLORA_APP_ID, 0);
+    // SDL would hold the screen saver off for as long as the program runs; a forgotten window on the menu must
+    // not keep a screen lit and unlocked. Scenes hold it off themselves (KeepScreenAwake). A hint the user set
+    // in the environment is kept.
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         std::snprintf(ErrorText, sizeof ErrorText, "no display could be opened (%s)", SDL_GetError());
         SDL_Quit();  // what did start (the timer, the session bus) is shut down again
@@ -333,8 +352,49 @@ void DeleteRenderContext(RenderHandle context)
     if (context != nullptr) SDL_GL_DeleteContext(context);
 }
 
+// SDL catches SIGINT and SIGTERM to queue a quit event, which nothing reads while the box waits in its own loop;
+// on X11 the box is a child process that SDL waits for. A signal therefore ends the box's process, then the
+// program. Only system calls here, as a signal handler may use.
+static pid_t BoxThread;  // the thread that shows the box, whose children the box's process is among
+
+static void EndOnSignal(int)
+{
+    char path[64] = "/proc/self/task/";
+    size_t length = 16;
+    char digits[16];
+    size_t count = 0;
+    for (pid_t tid = BoxThread; tid > 0 && count < sizeof digits; tid /= 10) digits[count++] = static_cast<char>('0' + tid % 10);
+    while (count > 0) path[length++] = digits[--count];
+    const char tail[] = "/children";
+    for (size_t i = 0; i < sizeof tail; i++) path[length++] = tail[i];
+    const int file = open(path, O_RDONLY);
+    if (file >= 0) {
+        char text[256];
+        const ssize_t read = ::read(file, text, sizeof text - 1);
+        close(file);
+        pid_t child = 0;
+        for (ssize_t i = 0; i < read; i++) {
+            if (text[i] >= '0' && text[i] <= '9') {
+                child = child * 10 + (text[i] - '0');
+            } else {
+                if (child > 0) kill(child, SIGKILL);
+                child = 0;
+            }
+        }
+        if (child > 0) kill(child, SIGKILL);
+    }
+    _exit(1);
+}
+
 void ShowMessageBox(const char* text, const char* caption)
 {
-    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, nullptr) != 0)
-        std::fprintf(stderr, "%s: %s\n", caption, text);
+    const int signals[] = {SIGTERM, SIGINT, SIGHUP};
+    struct sigaction ending{};
+    ending.sa_handler = EndOnSignal;
+    sigemptyset(&ending.sa_mask);
+    struct sigaction previous[3];
+    BoxThread = static_cast<pid_t>(syscall(SYS_gettid));
+    for (int i = 0; i < 3; i++) sigaction(signals[i], &ending, &previous[i]);
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, nullptr);
+    for (int i = 0; i < 3; i++) sigaction(signals[i], &previous[i], nullptr);
 }

@@ -68,6 +68,11 @@ bool SoundOutputIsPlaying(int recording)
     return found != Recordings.end() && found->second.Playing;
 }
 
+void SoundOutputRest()
+{
+    SoundOutputCalls.push_back("rest");
+}
+
 void SoundOutputNoteCommand(const char* command, const char*)
 {
     SentSoundCommands.push_back(command);

@@ -2,10 +2,12 @@
 # run-e2e.sh -- the real program as a child meets it: a real X window (Xvfb) under a window manager, real pointer
 # and key events, real sound captured by SDL's disk audio driver; then judged by quillora-e2e-check. Then once
 # more full screen: the picture fills the screen, a click on the scaled letter opens its scene, F11 gives the
-# window back, Escape leaves full screen; a kiosk that F11 and Escape do not leave; and both filling the screen
-# where no window manager runs.
+# window back, Escape leaves full screen; the screen saver, free to start over the idle menu and held off while
+# a scene plays; a kiosk that F11 and Escape do not leave; and both filling the screen where no window manager
+# runs.
 #
-#   run-e2e.sh --program QUILLORA --trace QUILLORA-TRACE --recorder RECORDER --check CHECK --data DIR --artifacts DIR
+#   run-e2e.sh --program QUILLORA --trace QUILLORA-TRACE --recorder RECORDER --check CHECK --screensaver TOOL
+#              --data DIR --artifacts DIR
 #
 # On failure it says which step failed and keeps the screenshots, the sound capture and the logs in the
 # artefacts folder.
@@ -25,6 +27,7 @@ while [ $# -gt 0 ]; do
     --trace) trace=$2 ;;
     --recorder) recorder=$2 ;;
     --check) check=$2 ;;
+    --screensaver) screensaver=$2 ;;
     --data) data=$2 ;;
     --artifacts) art=$2 ;;
     *) echo "run-e2e.sh: unknown option $1" >&2; exit 2 ;;
@@ -346,6 +349,31 @@ running "$program_pid" && fail "the full-screen program was still running 1 s af
 code=0
 wait "$program_pid" || code=$?
 [ "$code" -eq 0 ] || fail "the full-screen program ended with exit code $code (see fullscreen.log)"
+
+step="screen saver"
+(cd "$data" && SDL_AUDIODRIVER=dummy exec "$program") >"$art/screensaver.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+window=
+for _ in $(seq 100); do window=$(xdotool search --name "$caption" 2>/dev/null | head -n 1) && [ -n "$window" ] && break; sleep 0.1; done
+[ -n "$window" ] || fail "no window appeared for the screen saver's run"
+sleep 1  # the menu is up and idle
+"$screensaver" 4 >/dev/null || fail "the X server's screen saver cannot be set"
+xdotool mousemove 5 5 mousemove 6 6  # the last input: the screen saver's 4 s start now
+sleep 5
+state=$("$screensaver") || fail "the X server's screen saver cannot be asked"
+[ "${state%% *}" = on ] || fail "over the idle menu the screen saver did not start within 5 s ($state)"
+xdotool mousemove --window "$window" 80 58 click 1  # scene A, 10.8 s long
+sleep 5
+state=$("$screensaver")
+[ "${state%% *}" != on ] || fail "the screen saver started while scene A played ($state)"
+echo "end-to-end: the screen saver starts over the idle menu and waits while a scene plays"
+"$screensaver" 0 >/dev/null || true
+wmctrl -i -c "$window"
+for _ in $(seq 50); do running "$program_pid" || break; sleep 0.02; done
+code=0
+wait "$program_pid" || code=$?
+[ "$code" -eq 0 ] || fail "the screen saver's program ended with exit code $code (see screensaver.log)"
 
 # start_filling OPTION LOG: starts the program with the option and waits until its window fills the screen.
 start_filling() {

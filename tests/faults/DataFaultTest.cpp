@@ -2,6 +2,7 @@
 // with a clear error, a picture is drawn black, a recording stays silent, and nothing else changes.
 #include <gtest/gtest.h>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,6 +13,14 @@
 static ProcessResult RunTraceIn(const std::string& directory, const std::string& options)
 {
     return RunProcess(directory, "", std::string(QUILLORA_TRACE_PATH) + " " + options);
+}
+
+// text inside single quotes of a shell command
+static std::string Quoted(const std::string& text)
+{
+    std::string quoted;
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted;
 }
 
 // --- the stone texture
@@ -52,12 +61,42 @@ TEST(StoneTexture, MissingShortEmptyOrNotAFile_EndsWithCode1AndSaysWhichFileAndW
         const ProcessResult program = RunProcess(data, "", std::string("timeout 60 ") + QUILLORA_PROGRAM_PATH);
         EXPECT_EQ(program.ExitCode, 1);
         EXPECT_EQ(Lines(program.Errors).at(0), expected) << program.Errors;
+        // The trace says it once, under its own name.
         const ProcessResult trace = RunTraceIn(data, "--frames 3");
         EXPECT_EQ(trace.ExitCode, 1);
         EXPECT_EQ(trace.Output.find("\"frame\":1,"), std::string::npos) << "a frame was drawn without a floor";
-        EXPECT_NE(trace.Errors.find(expected), std::string::npos) << trace.Errors;
+        EXPECT_EQ(trace.Errors, "quillora-trace" + expected.substr(std::string("quillora").size()) + "\n");
         RemoveDataCopy(data);
     }
+}
+
+// On a display the error also waits in a dialog. Pressing its button and a termination signal both end the
+// program with the error's code; the signal must not be swallowed while the dialog waits.
+TEST(StoneTexture, TheErrorDialogEndsWithCode1WhenClosedOrSignalled)
+{
+    if (std::system("{ command -v xvfb-run && command -v xdotool && command -v xwininfo; } >/dev/null") != 0)
+        GTEST_SKIP() << "needs xvfb-run, xdotool and xwininfo (Debian packages xvfb, xdotool, x11-utils)";
+    const std::string data = MakeDataCopy();
+    BreakTexture(data, "missing");
+    // The dialog, by its caption: up within 10 s (else exit 97), then ended by OK (Return) or by a signal; the
+    // program is killed after 5 s more (exit 137), and the dialog must be gone with it (else exit 96).
+    const char* endings[][2] = {{"the button", "xdotool windowfocus --sync $box key Return"},
+                                {"SIGTERM", "kill -TERM $pid"},
+                                {"SIGINT", "kill -INT $pid"},
+                                {"SIGHUP", "kill -HUP $pid"}};
+    for (const auto& ending : endings) {
+        SCOPED_TRACE(ending[0]);
+        const std::string script =
+            std::string("'") + QUILLORA_PROGRAM_PATH + "' & pid=$!; box=; for i in $(seq 100); do "
+            "box=$(xwininfo -root -tree | awk '/ \"Error\": / { print $1; exit }'); [ -n \"$box\" ] && break; "
+            "sleep 0.1; done; [ -n \"$box\" ] || { kill -9 $pid; exit 97; }; " + ending[1] + "; "
+            "(sleep 5; kill -9 $pid) & dog=$!; wait $pid; code=$?; kill $dog; "
+            "for i in $(seq 20); do xwininfo -root -tree | grep -q ' \"Error\": ' || exit $code; sleep 0.1; done; "
+            "exit 96";
+        const ProcessResult run = RunProcess(data, "SDL_VIDEODRIVER=x11", "xvfb-run -a sh -c '" + Quoted(script) + "'");
+        EXPECT_EQ(run.ExitCode, 1) << run.Errors;
+    }
+    RemoveDataCopy(data);
 }
 
 TEST(StoneTexture, GarbageOfTheRightSizeIsATextureLikeAnyOther)

@@ -2,6 +2,7 @@
 // device at all. CTest runs the two groups in processes of their own (the layer tries the device once).
 #include <gtest/gtest.h>
 #include <SDL.h>
+#include <SDL_mixer.h>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -52,6 +53,47 @@ TEST(WithDevice, AGoodRecordingPlays)
     EXPECT_EQ(Mode(), "playing");
     SendSoundCommand("close sound");
     EXPECT_EQ(Mode(), "(untouched)");
+}
+
+static bool DeviceOpen()
+{
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    return Mix_QuerySpec(&frequency, &format, &channels) != 0;
+}
+
+// The idle menu lets the device go: a recording loaded before still plays after it, a paused one keeps the
+// device (and its place), and a recording opened while the device rests wakes it.
+TEST(WithDevice, AfterTheDeviceRestedRecordingsPlayAsBefore)
+{
+    const std::string data = QUILLORA_DATA_DIR;
+    SendSoundCommand(("open " + data + "/lauta.wav alias sound").c_str());
+    SendSoundCommand("play sound");
+    SendSoundCommand("stop sound");
+    RestSoundOutput();
+    EXPECT_TRUE(DeviceOpen()) << "a paused recording lost its device";
+    SendSoundCommand("play sound");
+    EXPECT_EQ(Mode(), "playing");
+    SendSoundCommand("play sound from 0");  // the device is busy: it stays open
+    RestSoundOutput();
+    EXPECT_EQ(Mode(), "playing");
+    SendSoundCommand("close sound");
+
+    SendSoundCommand(("open " + data + "/lauta.wav alias sound").c_str());
+    RestSoundOutput();
+    EXPECT_FALSE(DeviceOpen()) << "nothing played, yet the device stayed open";
+    SendSoundCommand("play sound");
+    EXPECT_EQ(Mode(), "playing");
+    EXPECT_TRUE(DeviceOpen());
+    SendSoundCommand("close sound");
+
+    RestSoundOutput();
+    SendSoundCommand(("open " + data + "/laut2a.wav alias soundx").c_str());
+    SendSoundCommand("play soundx");
+    EXPECT_TRUE(AnySoundPlaying());
+    SendSoundCommand("close soundx");
+    EXPECT_FALSE(AnySoundPlaying());
 }
 
 TEST(WithDevice, EveryRecordingCutOrGarbled_NeverOpensAndLeavesNothingAllocated)

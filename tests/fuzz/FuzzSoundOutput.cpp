@@ -66,6 +66,10 @@ bool SoundOutputIsPlaying(int recording)
     return entry.Playing && !entry.Paused;
 }
 
+void SoundOutputRest()
+{
+}
+
 void SoundOutputNoteCommand(const char*, const char*)
 {
 }

@@ -33,6 +33,13 @@ bool MessageWaiting()
     return false;
 }
 
+// A replay draws every frame (PresentedFrameStays says no), so the loop has no idle wait here; were it to wait,
+// the time would pass at once, as between frames, and the frame under way would be drawn.
+bool WaitForMessage(uint32_t)
+{
+    return QuitRequested() || !DueMessages.empty();
+}
+
 bool TakeMessage(WindowMessage* message)
 {
     if (QuitRequested() || DueMessages.empty()) {

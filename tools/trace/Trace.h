@@ -9,7 +9,7 @@
 extern uint32_t TraceTick;   // what TickCount() reads
 extern int TraceFrame;       // the frame the sound lines belong to; 0 during start-up
 extern std::string PendingShotFile;  // the next presentation writes the back buffer there, then clears it
-extern bool ShotFailed;              // a shot could not be written
+extern std::string ShotFailure;      // why the last shot could not be written; empty when it was
 
 // After a frame has been drawn and updated: its line with the world state, and the milliseconds it took
 // when they are given.

@@ -2,8 +2,10 @@
 // message loop run as they are; this part reads the trace's options, hands the loop the scripted events of
 // each frame with the virtual clock at that frame's tick, prints the world state once the frame is drawn and
 // updated, and ends the run after the last frame, as a demo's playback ends a timed run.
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <string>
 #include <unistd.h>
@@ -31,6 +33,28 @@ struct TraceOptions {
 
 static TraceOptions Options;
 
+static const char Usage[] =
+    "usage: quillora-trace [--data DIR] [--frames N] [--size WxH] [--game names|sounds] [--move X,Y@F]...\n"
+    "                      [--click X,Y@F]... [--key K@F]... [--tap X,Y@F]... [--shot F:FILE.png]... [--timing]\n"
+    "                      [--help]\n"
+    "Runs the program headless for N frames on a virtual clock and prints each sound command and each frame's\n"
+    "world state as a JSON line.\n"
+    "  --data DIR      change to DIR before start-up (the program reads its files from there)\n"
+    "  --frames N      draw N frames, then end with exit 0 (default 100)\n"
+    "  --size WxH      the window's size in pixels (default 742x523); the program still sees 742 x 523\n"
+    "  --game MODE     start \"Find the letter\" as the program's --game MODE does (names or sounds)\n"
+    "  --move X,Y@F    before frame F, a mouse move to client position (X, Y)\n"
+    "  --click X,Y@F   before frame F, a left-button press at client position (X, Y)\n"
+    "  --key K@F       before frame F, a press and release of key K: a-z, f11, space, escape, left, right, up, down\n"
+    "  --tap X,Y@F     before frame F, a touch tap at client position (X, Y)\n"
+    "  --shot F:FILE   after frame F is drawn, write the whole window's image to FILE as a PNG; a relative FILE is\n"
+    "                  taken from the directory the trace was started in; a shot that cannot be written ends\n"
+    "                  the run with exit 1\n"
+    "  --timing        add \"ms\" to every frame line: wall-clock milliseconds of the frame\n"
+    "  --help          print this usage and exit 0\n"
+    "Events of one frame are delivered in the order given. Bad options (an unknown flag, a malformed number,\n"
+    "F < 1, a shot after the last frame) print one line to standard error and exit 2.\n";
+
 [[noreturn]] static void Fail(const std::string& text, int code)
 {
     std::fprintf(stderr, "quillora-trace: %s\n", text.c_str());
@@ -46,6 +70,18 @@ static long ParseWhole(const std::string& text, long lowest, long highest, const
         Fail("number " + text + " out of range (" + std::to_string(lowest) + " to " + std::to_string(highest) +
                  ") in " + option, 2);
     return value;
+}
+
+// A shot's file as the person who started the trace means it: a relative name is taken from the directory
+// the trace was started in, not from --data, which the trace changes to before start-up.
+static std::string FromStartDirectory(const std::string& file)
+{
+    if (file.front() == '/') return file;
+    char* here = getcwd(nullptr, 0);
+    if (here == nullptr) Fail("cannot tell the directory the trace was started in", 2);
+    const std::string path = std::string(here) + "/" + file;
+    std::free(here);
+    return path;
 }
 
 // "...@F": the frame an event comes before, and what stands in front of the "@".
@@ -121,6 +157,10 @@ static void ParseOptions(int argc, char** argv)
 {
     for (int i = 1; i < argc; i++) {
         const std::string option = argv[i];
+        if (option == "--help") {
+            std::fputs(Usage, stdout);
+            std::exit(0);
+        }
         if (option == "--timing") {
             Options.Timing = true;
             continue;
@@ -150,9 +190,13 @@ static void ParseOptions(int argc, char** argv)
             const size_t colon = value.find(':');
             if (colon == std::string::npos || colon + 1 == value.size())
                 Fail("--shot wants F:FILE, not \"" + value + "\"", 2);
-            Options.Shots[ParseWhole(value.substr(0, colon), 1, 100000000, option)].push_back(value.substr(colon + 1));
+            Options.Shots[ParseWhole(value.substr(0, colon), 1, 100000000, option)].push_back(
+                FromStartDirectory(value.substr(colon + 1)));
         }
     }
+    if (!Options.Shots.empty() && Options.Shots.rbegin()->first > Options.Frames)
+        Fail("--shot " + std::to_string(Options.Shots.rbegin()->first) + ":... is after the last frame (" +
+                 std::to_string(Options.Frames) + ")", 2);
 }
 
 void StartPlatform(int argc, char** argv)
@@ -166,19 +210,37 @@ void StartPlatform(int argc, char** argv)
     TraceFrame = 0;  // start-up
 }
 
+// Copies a shot; why it failed, or nothing.
+static std::string CopyFile(const std::string& fromName, const std::string& toName)
+{
+    std::FILE* from = std::fopen(fromName.c_str(), "rb");
+    if (from == nullptr) return std::strerror(errno);
+    std::FILE* to = std::fopen(toName.c_str(), "wb");
+    if (to == nullptr) {
+        const int error = errno;
+        std::fclose(from);
+        return std::strerror(error);
+    }
+    char buffer[65536];
+    int error = 0;
+    for (size_t read; error == 0 && (read = std::fread(buffer, 1, sizeof buffer, from)) > 0;)
+        if (std::fwrite(buffer, 1, read, to) != read) error = errno != 0 ? errno : EIO;
+    if (error == 0 && std::ferror(from)) error = EIO;
+    std::fclose(from);
+    if (std::fclose(to) != 0 && error == 0) error = errno != 0 ? errno : EIO;
+    return error != 0 ? std::strerror(error) : "";
+}
+
 // After frame TraceFrame has been drawn and updated: its shots and its line.
 void FinishReplayFrame(double milliseconds)
 {
     if (auto found = Options.Shots.find(TraceFrame); found != Options.Shots.end()) {
         const std::vector<std::string>& shots = found->second;
-        if (!PendingShotFile.empty() || ShotFailed) Fail("cannot write the shot \"" + shots.front() + "\"", 1);
+        if (!PendingShotFile.empty()) Fail("cannot write the shot \"" + shots.front() + "\": no frame was shown", 1);
+        if (!ShotFailure.empty()) Fail("cannot write the shot \"" + shots.front() + "\": " + ShotFailure, 1);
         for (size_t i = 1; i < shots.size(); i++) {  // more shots of the same frame: copies of the first
-            std::FILE* from = std::fopen(shots.front().c_str(), "rb");
-            std::FILE* to = std::fopen(shots[i].c_str(), "wb");
-            if (from == nullptr || to == nullptr) Fail("cannot write the shot \"" + shots[i] + "\"", 1);
-            for (int c; (c = std::fgetc(from)) != EOF;) std::fputc(c, to);
-            std::fclose(from);
-            std::fclose(to);
+            const std::string failure = CopyFile(shots.front(), shots[i]);
+            if (!failure.empty()) Fail("cannot write the shot \"" + shots[i] + "\": " + failure, 1);
         }
     }
     PrintFrameLine(Options.Timing ? &milliseconds : nullptr);

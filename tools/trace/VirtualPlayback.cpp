@@ -130,6 +130,11 @@ static void PrintJsonString(const char* text)
     std::putchar('"');
 }
 
+void SoundOutputRest()
+{
+    // Virtual playback has no device to rest.
+}
+
 void SoundOutputNoteCommand(const char* command, const char* reply)
 {
     std::printf("{\"frame\":%d,\"sound\":", TraceFrame);
