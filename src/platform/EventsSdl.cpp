@@ -4,24 +4,35 @@
 #include <cstdlib>
 #include <cstring>
 #include "platform/Events.h"
+#include "platform/GameOption.h"
 #include "platform/WindowPicture.h"
 #include "platform/WindowSdl.h"
 
 void StartPlatform(int argc, char** argv)
 {
-    // Full screen or a window; the last one given counts, so a launcher's default can be overridden.
+    // Full screen or a window; the last one given counts, so a launcher's default can be overridden. The same
+    // for the game's mode.
     bool fullScreen = false;
+    StartGame game = StartGameNone;
     for (int i = 1; i < argc; i++) {
         if (std::strcmp(argv[i], "--fullscreen") == 0) {
             fullScreen = true;
         } else if (std::strcmp(argv[i], "--window") == 0) {
             fullScreen = false;
+        } else if (std::strcmp(argv[i], "--game") == 0 || std::strncmp(argv[i], "--game=", 7) == 0) {
+            const char* mode = argv[i][6] == '=' ? argv[i] + 7 : i + 1 < argc ? argv[++i] : nullptr;
+            if (!ParseStartGame(mode, &game)) {
+                std::fprintf(stderr, "quillora: %s\n", StartGameUsage());
+                std::exit(2);
+            }
         } else {
-            std::fprintf(stderr, "quillora: unknown option '%s' (it takes --fullscreen or --window)\n", argv[i]);
+            std::fprintf(stderr, "quillora: unknown option '%s' (it takes --fullscreen, --window or --game names|sounds)\n",
+                         argv[i]);
             std::exit(2);
         }
     }
     SetStartFullScreen(fullScreen);
+    SetStartGame(game);
 }
 
 static uint32_t KeyCodeOf(const SDL_Keysym& key)
