@@ -66,6 +66,19 @@ bool SoundOutputIsPlaying(int recording)
     return entry.Playing && !entry.Paused;
 }
 
+static long CommandsSent;
+
 void SoundOutputNoteCommand(const char*, const char*)
 {
+    CommandsSent++;
+}
+
+long FuzzSoundCommandsSent()
+{
+    return CommandsSent;
+}
+
+void EndFuzzRecordings()
+{
+    for (auto& [recording, entry] : Live) entry.Playing = false;
 }
