@@ -76,7 +76,7 @@ static bool NextMessage(WindowMessage* message)
     case 5: message->Kind = NextByte() & 1 ? MessageSize : MessagePaint; message->First = ClientAreaWidth;
             message->Second = ClientAreaHeight; break;
     case 6: FramesToDraw = 1 + NextByte() % 64; break;
-    case 7: FramesToDraw = 1 + NextByte() * 4; break;  // long enough for a scene to hand back
+    case 7: FramesToDraw = 1 + NextByte() * 2; break;  // long enough for most scenes to hand back
     default: EndFuzzRecordings(); break;
     }
     return message->Kind != MessageOther;
