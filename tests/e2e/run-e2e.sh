@@ -333,15 +333,23 @@ for _ in $(seq 100); do window=$(xdotool search --name "$caption" 2>/dev/null | 
 timeout 5 xdotool windowactivate --sync "$window" || true
 sleep 2.2  # the question has been asked in full
 import -window "$window" "$art/game-prompt.png" || fail "import could not take a screenshot"
+# The head passes through upright during a gesture: of a few pictures taken while it moves, keeps the one that
+# differs most from the question's.
+gesture_picture() {  # name
+  local i differing most=-1
+  for i in 1 2 3 4; do
+    import -window "$window" "$art/$1-$i.png" || fail "import could not take a screenshot"
+    differing=$(differing_pixels "$art/game-prompt.png" "$art/$1-$i.png")
+    if [ "$differing" -gt "$most" ]; then most=$differing; mv "$art/$1-$i.png" "$art/$1.png"; else rm "$art/$1-$i.png"; fi
+  done
+}
 # A wrong letter first: its name is said and the figure shakes its head.
 xdotool mousemove --sync --window "$window" 178 58 click 1
-sleep 0.3
-import -window "$window" "$art/game-shake.png" || fail "import could not take a screenshot"
+gesture_picture game-shake
 sleep 2.5  # the name, the shake and the question again
 xdotool mousemove --sync --window "$window" 80 58 click 1
-sleep 0.2
-import -window "$window" "$art/game-nod.png" || fail "import could not take a screenshot"
-sleep 2.3  # the cheer and the nod, then the scene
+gesture_picture game-nod
+sleep 2  # the cheer and the nod, then the scene
 import -window "$window" "$art/game-scene.png" || fail "import could not take a screenshot"
 shots=()
 for frame in $(seq 3 42); do shots+=(--shot "$frame:$art/trace-game-$frame.png"); done
