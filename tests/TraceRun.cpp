@@ -67,6 +67,16 @@ TraceRun RunTrace(const std::string& options)
                                   static_cast<int>(NumberField(line, "scene")),
                                   static_cast<int>(NumberField(line, "passes")), NumberField(line, "x"),
                                   NumberField(line, "z"), NumberField(line, "heading")});
+            TraceFrameLine& added = run.Frames.back();
+            added.Game = StringField(line, "game");
+            added.Step = static_cast<int>(NumberField(line, "step"));
+            const std::string asked = StringField(line, "asked");
+            added.Asked = asked.empty() ? 0 : asked[0];
+            added.Prompt = static_cast<int>(NumberField(line, "prompt"));
+            added.Wrong = static_cast<int>(NumberField(line, "wrong"));
+            added.Repeats = static_cast<int>(NumberField(line, "repeats"));
+            added.Pitch = NumberField(line, "pitch");
+            added.Yaw = NumberField(line, "yaw");
         }
     }
     return run;

@@ -22,6 +22,16 @@ struct TraceFrameLine {
     double X;
     double Z;
     double Heading;
+    // A round of "Find the letter", when one runs: its mode ("" without a round), step, the letter asked ('-'
+    // after the fifth), which question, the wrong answers and repeats, and the head's angles.
+    std::string Game = "";
+    int Step = 0;
+    char Asked = 0;
+    int Prompt = 0;
+    int Wrong = 0;
+    int Repeats = 0;
+    double Pitch = 0;
+    double Yaw = 0;
 };
 
 struct TraceSoundLine {

@@ -23,6 +23,8 @@ int32_t MainWindowProcedure(const WindowMessage& message);
 int LetterCellAt(uint32_t x, uint32_t y);
 // The scene a click on a cell opens: V and W share one, so the cells after W open the scene before.
 int SceneForCell(int cell);
+// Opens the scene of a letter cell, as a click on it in the menu does.
+void OpenLetterScene(int cell);
 
 struct FramePacing {
     uint32_t PreviousFrameTick;  // when the previous frame began

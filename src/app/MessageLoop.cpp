@@ -2,6 +2,7 @@
 // picture on show and staying there, nothing playing) waits for the next message instead, drawing a frame a
 // second at most; after a few seconds of that the sound device rests. Only a scene keeps the screen awake.
 #include "app/App.h"
+#include "app/Game.h"
 #include "framework/Menu.h"
 #include "platform/Clock.h"
 #include "platform/Events.h"
@@ -11,9 +12,10 @@
 // Long enough that the gaps between a child's sounds keep the device, short beside the sound server's own wait.
 constexpr uint32_t SoundRestMilliseconds = 5000;
 
+// A round of "Find the letter" is never idle: it asks again after a while, and the figure nods and shakes.
 static bool MenuIdle()
 {
-    return CurrentScene == MenuScene && MenuFrameIdle() && !AnySoundPlaying();
+    return CurrentScene == MenuScene && !RoundRunning() && MenuFrameIdle() && !AnySoundPlaying();
 }
 
 void RunMessageLoop()

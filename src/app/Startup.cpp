@@ -1,5 +1,7 @@
 // Startup.cpp -- the program's start: window class, the centred window, the menu.
 #include "app/App.h"
+#include "app/Game.h"
+#include "platform/GameOption.h"
 #include "framework/SceneSetup.h"
 #include "platform/Clock.h"
 #include "world/World.h"
@@ -27,5 +29,6 @@ bool StartProgram()
     ShowMainWindow(MainWindow);
     UpdateMainWindow(MainWindow);
     SceneSetup();  // CurrentScene is still the menu
+    if (StartGameChosen() != StartGameNone) StartRound(StartGameChosen() == StartGameSounds ? GameSounds : GameNames);
     return true;
 }

@@ -1,8 +1,11 @@
 // WindowProcedure.cpp -- the main window's messages: the GL context, the projection, the arrow keys, F11 and
-// Escape for full screen, and the menu's letters: the mouse speaks a name on hover and opens the scene on a
-// click; a tap or a letter key speaks the name first and opens the scene when the same letter comes again.
+// Escape for full screen, and the menu's letters: the mouse speaks a name on hover and opens the scene on a click; a tap or a
+// letter key speaks the name first and opens the scene when the same letter comes again. During a round of
+// "Find the letter" a click, a tap or a letter key answers at once, and hovering is silent: it would give the
+// answer away. Space starts a round of names, Escape ends one.
 #include <cstdio>
 #include "app/App.h"
+#include "app/Game.h"
 #include "framework/SceneSetup.h"
 #include "platform/Clock.h"
 #include "platform/Sound.h"
@@ -28,7 +31,7 @@ static void SpeakLetterName(int cell)
     SendSoundCommand("play soundx");
 }
 
-static void OpenLetterScene(int cell)
+void OpenLetterScene(int cell)
 {
     SendSoundCommand("close sound");
     CueStarted = false;
@@ -43,7 +46,8 @@ static void HoverOverMenu(uint32_t x, uint32_t y)
     const int cell = LetterCellAt(x, y);
     if (cell < 0) return;
     if (cell != HoverCell) {
-        if (static_cast<uint32_t>(TickCount() - MenuEnterTick) > MenuQuietMilliseconds) SpeakLetterName(cell);
+        if (static_cast<uint32_t>(TickCount() - MenuEnterTick) > MenuQuietMilliseconds && !RoundRunning())
+            SpeakLetterName(cell);
         if (cell != ChosenCell) ChosenCell = -1;  // the mouse has moved on to another letter
     }
     HoverCell = cell;  // remembered even while the menu is quiet
@@ -52,7 +56,10 @@ static void HoverOverMenu(uint32_t x, uint32_t y)
 static void ClickOnMenu(uint32_t x, uint32_t y)
 {
     const int cell = LetterCellAt(x, y);
-    if (cell >= 0) OpenLetterScene(cell);
+    if (RoundRunning())
+        AnswerLetter(cell);
+    else if (cell >= 0)
+        OpenLetterScene(cell);
 }
 
 // A tap or a letter key: deliberate, so the quiet period does not hold it back. The first names the letter,
@@ -60,6 +67,10 @@ static void ClickOnMenu(uint32_t x, uint32_t y)
 static void ChooseOnMenu(int cell)
 {
     if (cell < 0) return;
+    if (RoundRunning()) {
+        AnswerLetter(cell);  // no naming first: the name would be the answer
+        return;
+    }
     if (cell == ChosenCell) {
         OpenLetterScene(cell);
         return;
@@ -71,6 +82,18 @@ static void ChooseOnMenu(int cell)
 static int LetterCellOfKey(uint32_t key)
 {
     return key >= KeyLetterA && key <= KeyLetterZ ? static_cast<int>(key - KeyLetterA) : -1;
+}
+
+// Escape in the menu ends a running round; true when it did, and then Escape has done its work.
+static bool EscapeEndsRound(uint32_t key)
+{
+    return key == KeyEscape && EndRoundOnEscape();
+}
+
+// Space in the menu starts a round of names, unless one runs already.
+static void SpaceStartsRound(uint32_t key)
+{
+    if (key == KeySpace && !RoundRunning()) StartRound(GameNames);
 }
 
 static void SetArrowKey(uint32_t key, bool down)
@@ -131,11 +154,14 @@ int32_t MainWindowProcedure(const WindowMessage& message)
         // F11 switches the window between full screen and its size; the scenes never see it.
         if (message.First == KeyF11 && message.Kind == MessageKeyDown && (message.Second & KeyWasDown) == 0)
             SetFullScreen(message.Window, !IsFullScreen(message.Window));
+        // A held key repeats; only its first press chooses, so holding a letter never opens its scene.
+        if (CurrentScene == MenuScene && message.Kind == MessageKeyDown && (message.Second & KeyWasDown) == 0) {
+            if (EscapeEndsRound(message.First)) return 0;  // Escape ends a round first, and only that
+            SpaceStartsRound(message.First);
+            ChooseOnMenu(LetterCellOfKey(message.First));
+        }
         if (message.First == KeyEscape && message.Kind == MessageKeyDown && (message.Second & KeyWasDown) == 0)
             LeaveFullScreenOnEscape(message.Window);
-        // A held key repeats; only its first press chooses, so holding a letter never opens its scene.
-        if (CurrentScene == MenuScene && message.Kind == MessageKeyDown && (message.Second & KeyWasDown) == 0)
-            ChooseOnMenu(LetterCellOfKey(message.First));
         return 0;
     case MessageMouseMove:
         if (CurrentScene == MenuScene) HoverOverMenu(x, y);

@@ -102,6 +102,10 @@ static void DrawBodyWithHead(double sinkPhase)
         glTranslated(0, -1.2 * sinkPhase, 0.9 * sinkPhase);
         glRotated(90 * sinkPhase, 1, 0, 0);
     }
+    // The menu's figure answers with its head: a nod bows it, a shake turns it. Upright, nothing is added, so
+    // every other frame is drawn exactly as before.
+    if (FigureHeadPitch != 0) glRotated(FigureHeadPitch, 1, 0, 0);
+    if (FigureHeadYaw != 0) glRotated(FigureHeadYaw, 0, 1, 0);
     SetColour(HeadColour);
     gluSphere(quadric, 0.5, 10, 10);
     DrawFace(quadric, true);

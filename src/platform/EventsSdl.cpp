@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include "platform/Events.h"
+#include "platform/GameOption.h"
 #include "platform/UsageText.h"
 #include "platform/WindowPicture.h"
 #include "platform/WindowSdl.h"
@@ -11,9 +12,11 @@
 void StartPlatform(int argc, char** argv)
 {
     // Full screen, a window or a kiosk; the last one given counts, so a launcher's default can be overridden.
-    // The questions answer as the launcher does, so the program alone answers them too.
+    // The same for the game's mode. The questions answer as the launcher does, so the program alone answers
+    // them too.
     bool fullScreen = false;
     bool kiosk = false;
+    StartGame game = StartGameNone;
     for (int i = 1; i < argc; i++) {
         if (std::strcmp(argv[i], "--fullscreen") == 0) {
             fullScreen = true;
@@ -24,6 +27,12 @@ void StartPlatform(int argc, char** argv)
         } else if (std::strcmp(argv[i], "--kiosk") == 0) {
             fullScreen = false;
             kiosk = true;
+        } else if (std::strcmp(argv[i], "--game") == 0 || std::strncmp(argv[i], "--game=", 7) == 0) {
+            const char* mode = argv[i][6] == '=' ? argv[i] + 7 : i + 1 < argc ? argv[++i] : nullptr;
+            if (!ParseStartGame(mode, &game)) {
+                std::fprintf(stderr, "quillora: %s\n", StartGameUsage());
+                std::exit(2);
+            }
         } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(UsageText, stdout);
             std::exit(0);
@@ -31,12 +40,14 @@ void StartPlatform(int argc, char** argv)
             std::fputs(VersionText, stdout);
             std::exit(0);
         } else {
-            std::fprintf(stderr, "quillora: unknown option '%s' (it takes --fullscreen, --window or --kiosk)\n",
+            std::fprintf(stderr,
+                         "quillora: unknown option '%s' (it takes --fullscreen, --window, --kiosk or --game names|sounds)\n",
                          argv[i]);
             std::exit(2);
         }
     }
     SetStartFullScreen(fullScreen, kiosk);
+    SetStartGame(game);
 }
 
 static uint32_t KeyCodeOf(const SDL_Keysym& key)

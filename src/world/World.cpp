@@ -17,6 +17,18 @@ ImageRecord BackgroundBitmap;
 uint8_t* BackgroundImage;
 char ModeReply[ModeReplyBytes];
 char PreviousModeReply[ModeReplyBytes];
+int32_t GameModeNow = GameOff;
+int32_t GameStepNow = GameStepAsk;
+int32_t GameLetters[GameRoundLetters];
+int32_t GamePrompt;
+int32_t GameWrongAnswers;
+int32_t GameRepeats;
+int32_t GameAnswerCell;
+uint32_t GamePromptTick;
+int32_t FigureGesture = GestureNone;
+int32_t FigureGestureFrame;
+float FigureHeadPitch;
+float FigureHeadYaw;
 
 float FigureX;
 float FigureZ;

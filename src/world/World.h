@@ -38,6 +38,34 @@ extern uint8_t* BackgroundImage;      // its pixels: 760 x 550, red-green-blue a
 extern char ModeReply[ModeReplyBytes];          // the mode-change watch (S, X, Y)
 extern char PreviousModeReply[ModeReplyBytes];  // starts empty and is never cleared
 
+// --- "Find the letter": a round is a state of the menu. The game's steps (app/Game.cpp) set all of it: a round
+// starts from --game at start-up or Space in the menu, and ends with Escape in the menu or after its fifth
+// letter. Set-up leaves it alone, so a round goes on across the scenes it opens.
+enum GameMode : int32_t { GameOff, GameNames, GameSounds };
+enum GameStep : int32_t {
+    GameStepAsk,           // the question comes once the menu has settled
+    GameStepWaiting,       // asked: an answer is taken; unanswered, it is asked again
+    GameStepCheer,         // a right answer's cheer, then the letter's scene
+    GameStepNaming,        // a wrong answer: the chosen letter's name, then the question again
+    GameStepInScene,       // the asked letter's scene runs; back at the menu, the next question
+    GameStepClosing,       // the fifth scene has handed back: the closing cheer comes once the menu has settled
+    GameStepClosingCheer   // the closing cheer plays; when it ends, so does the round
+};
+enum FigureGestureKind : int32_t { GestureNone, GestureNod, GestureShake };
+constexpr int GameRoundLetters = 5;
+extern int32_t GameModeNow;           // a GameMode: GameOff when no round runs
+extern int32_t GameStepNow;           // a GameStep
+extern int32_t GameLetters[GameRoundLetters];  // the round's letter cells (0 = A ... 25 = Z), all different
+extern int32_t GamePrompt;            // which of them is asked, 0 to 4
+extern int32_t GameWrongAnswers;      // wrong answers to the question asked now
+extern int32_t GameRepeats;           // times the question was asked again unanswered
+extern int32_t GameAnswerCell;        // the letter whose scene comes next: the one found, else the one asked
+extern uint32_t GamePromptTick;       // when the question was last asked
+extern int32_t FigureGesture;         // a FigureGestureKind: the menu's figure nods (right) or shakes its head
+extern int32_t FigureGestureFrame;    // frames of the gesture so far
+extern float FigureHeadPitch;         // degrees the head is bowed; 0 but during a nod
+extern float FigureHeadYaw;           // degrees the head is turned; 0 but during a shake
+
 // --- the figure; set-up poses it
 extern float FigureX;
 extern float FigureZ;                 // the figure is drawn at z = FigureZ - 8

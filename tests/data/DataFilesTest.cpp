@@ -213,6 +213,55 @@ TEST(Recordings, EveryLanguageSpeaksAboutAsLoud)
     EXPECT_LE(loudest - quietest, 2.0);
 }
 
+// "Find the letter": every question and cheer in every language is a sentence, 22050 Hz mono IMA ADPCM that SDL
+// decodes as the program's player does, and audible; each question longer than the letter it asks for, and no two
+// questions by name alike (by sound, letters that share a sound are asked for alike, C and K as "kuh").
+TEST(GameRecordings, AreAudibleSentencesSdlDecodesInEveryLanguage)
+{
+#ifdef QUILLORA_TEST_WITH_SDL
+    std::vector<std::string> names = {"cheer1", "cheer2", "cheer3", "cheerend"};
+    for (char c = 'a'; c <= 'z'; c++) {
+        names.push_back(std::string("ask2") + c);
+        names.push_back(std::string("ask") + c);
+    }
+    for (const std::string &language : Languages()) {
+        std::vector<std::vector<uint8_t>> questions;
+        for (const std::string &name : names) {
+            SCOPED_TRACE(language + "/" + name);
+            const std::string path = DataPath(language + "/" + name + ".wav");
+            WavInfo header = ReadWav(path);
+            ASSERT_TRUE(header.Valid);
+            EXPECT_EQ(header.Format, 0x11);  // IMA ADPCM
+            EXPECT_EQ(header.Channels, 1);
+            EXPECT_EQ(header.Rate, 22050);
+            SDL_AudioSpec spec;
+            Uint8 *buffer = nullptr;
+            Uint32 bytes = 0;
+            ASSERT_NE(SDL_LoadWAV(path.c_str(), &spec, &buffer, &bytes), nullptr) << SDL_GetError();
+            ASSERT_EQ(spec.format, AUDIO_S16SYS);
+            const int16_t *samples = reinterpret_cast<const int16_t *>(buffer);
+            const double seconds = bytes / 2 / 22050.0;
+            int peak = 0;
+            for (Uint32 i = 0; i < bytes / 2; i++) peak = std::max(peak, std::abs((int)samples[i]));
+            SDL_FreeWAV(buffer);
+            EXPECT_GT(seconds, 0.3);
+            EXPECT_LT(seconds, 4.0);
+            EXPECT_GT(peak, 8000) << "too quiet to hear";
+            if (name.rfind("ask", 0) != 0) continue;
+            const std::string letter = name.substr(name.size() - 1);
+            const std::string alone = name.rfind("ask2", 0) == 0 ? "laut2" + letter : "laut" + letter;
+            EXPECT_GT(seconds, ReadWav(DataPath(language + "/" + alone + ".wav")).Samples.size() / 22050.0 + 0.2)
+                << "the question is hardly longer than its letter";
+            if (name.rfind("ask2", 0) == 0) questions.push_back(ReadWholeFile(path));
+        }
+        std::sort(questions.begin(), questions.end());
+        EXPECT_EQ(std::adjacent_find(questions.begin(), questions.end()), questions.end()) << language;
+    }
+#else
+    GTEST_SKIP() << "SDL2 not found: the game's recordings were not decoded";
+#endif
+}
+
 static bool PngSize(const std::string &path, int &width, int &height)
 {
     std::vector<uint8_t> bytes = ReadWholeFile(path);

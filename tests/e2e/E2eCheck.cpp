@@ -189,8 +189,32 @@ static void CheckLetterKey(const RecorderLog& log, const std::string& dir, const
     }
 }
 
+// --heard CAPTURE RECORDING: whether the recording (16-bit mono) begins somewhere in the raw capture, as the
+// sounds of the main run are judged: its first tenth of a second alike at the start of a stretch of sound.
+static int JudgeHeard(const std::string& capturePath, const std::string& recordingPath)
+{
+    const std::vector<int16_t> capture = ReadCaptureLeft(capturePath);
+    const std::vector<int16_t> recording = ReadMonoWav(recordingPath);
+    const long leadIn = FirstAudible(recording);
+    double best = 0;
+    long at = -1;
+    for (const SoundSpan& span : FindSounds(capture, CaptureRate / 20))
+        for (long shift = -CaptureRate / 100; shift <= CaptureRate / 100; shift++) {
+            if (span.Start + shift < 0 || leadIn < 0) continue;
+            const double likeness = Correlation(capture, span.Start + shift, recording, leadIn, CaptureRate / 10);
+            if (likeness > best) {
+                best = likeness;
+                at = span.Start + shift;
+            }
+        }
+    Report(best > 0.9, "heard", "%s in the capture: likeness %.3f at %.2f s", recordingPath.c_str(), best,
+           static_cast<double>(at) / CaptureRate);
+    return best > 0.9 ? 0 : 1;
+}
+
 int main(int argc, char** argv)
 {
+    if (argc == 4 && std::strcmp(argv[1], "--heard") == 0) return JudgeHeard(argv[2], argv[3]);
     std::string dir;
     std::string data;
     std::string trace;

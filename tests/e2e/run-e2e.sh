@@ -2,8 +2,9 @@
 # run-e2e.sh -- the real program as a child meets it: a real X window (Xvfb) under a window manager, real pointer
 # and key events, real sound captured by SDL's disk audio driver; then judged by quillora-e2e-check. Then once
 # more full screen: the picture fills the screen, a click on the scaled letter opens its scene, F11 gives the
-# window back, Escape leaves full screen; the screen saver, free to start over the idle menu and held off while
-# a scene plays; a kiosk that F11 and Escape do not leave; and both filling the screen where no window manager
+# window back, Escape leaves full screen; a round of "Find the letter" (the question is heard, a real click on
+# the asked letter opens its scene); the screen saver, free to start over the idle menu and held off while a
+# scene plays; a kiosk that F11 and Escape do not leave; and both filling the screen where no window manager
 # runs.
 #
 #   run-e2e.sh --program QUILLORA --trace QUILLORA-TRACE --recorder RECORDER --check CHECK --screensaver TOOL
@@ -350,6 +351,61 @@ code=0
 wait "$program_pid" || code=$?
 [ "$code" -eq 0 ] || fail "the full-screen program ended with exit code $code (see fullscreen.log)"
 
+step="find the letter"
+# The first round after a start asks for A; its question comes once the menu has settled, 1 s after start-up.
+(cd "$data" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$art/game-capture.raw" exec "$program" --game names) \
+  >"$art/game.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+window=
+for _ in $(seq 100); do window=$(xdotool search --name "$caption" 2>/dev/null | head -n 1) && [ -n "$window" ] && break; sleep 0.1; done
+[ -n "$window" ] || fail "no window appeared for --game names"
+timeout 5 xdotool windowactivate --sync "$window" || true
+sleep 2.2  # the question has been asked in full
+import -window "$window" "$art/game-prompt.png" || fail "import could not take a screenshot"
+# The head passes through upright during a gesture: of a few pictures taken while it moves, keeps the one that
+# differs most from the question's.
+gesture_picture() {  # name
+  local i differing most=-1
+  for i in 1 2 3 4; do
+    import -window "$window" "$art/$1-$i.png" || fail "import could not take a screenshot"
+    differing=$(differing_pixels "$art/game-prompt.png" "$art/$1-$i.png")
+    if [ "$differing" -gt "$most" ]; then most=$differing; mv "$art/$1-$i.png" "$art/$1.png"; else rm "$art/$1-$i.png"; fi
+  done
+}
+# A wrong letter first: its name is said and the figure shakes its head.
+xdotool mousemove --sync --window "$window" 178 58 click 1
+gesture_picture game-shake
+sleep 2.5  # the name, the shake and the question again
+xdotool mousemove --sync --window "$window" 80 58 click 1
+gesture_picture game-nod
+sleep 2  # the cheer and the nod, then the scene
+import -window "$window" "$art/game-scene.png" || fail "import could not take a screenshot"
+shots=()
+for frame in $(seq 3 42); do shots+=(--shot "$frame:$art/trace-game-$frame.png"); done
+"$trace" --data "$data" --frames 42 --click 80,58@2 "${shots[@]}" >/dev/null || fail "quillora-trace could not draw scene A"
+best=-1
+for frame in $(seq 3 42); do
+  differing=$(differing_pixels "$art/game-scene.png" "$art/trace-game-$frame.png")
+  if [ "$best" -lt 0 ] || [ "$differing" -lt "$best" ]; then best=$differing; fi
+done
+[ "$best" -le 1500 ] || fail "after the right answer the window shows no frame of scene A (the nearest differs in $best pixels)"
+for picture in game-shake game-nod; do
+  differing=$(differing_pixels "$art/game-prompt.png" "$art/$picture.png")
+  [ "$differing" -ge 50 ] || fail "the figure does not move its head in $picture.png ($differing pixels differ from the prompt)"
+done
+wmctrl -i -c "$window"
+for _ in $(seq 50); do running "$program_pid" || break; sleep 0.02; done
+code=0
+wait "$program_pid" || code=$?
+[ "$code" -eq 0 ] || fail "the game's program ended with exit code $code (see game.log)"
+sox -q "$data/ask2a.wav" -e signed-integer -b 16 "$art/ask2a-pcm.wav" || fail "sox could not decode the question"
+sox -q "$data/laut2b.wav" "$art/laut2b-pcm.wav" || fail "sox could not read B's name"
+for heard in ask2a-pcm laut2b-pcm; do
+  "$check" --heard "$art/game-capture.raw" "$art/$heard.wav" || fail "the capture of the round does not hold $heard"
+done
+echo "end-to-end: --game names asked for A, named B after a wrong click, and a click on A opened its scene ($best pixels from the trace)"
+
 step="screen saver"
 (cd "$data" && SDL_AUDIODRIVER=dummy exec "$program") >"$art/screensaver.log" 2>&1 &
 program_pid=$!
@@ -439,5 +495,5 @@ pids=()
 step="judging the run"
 sox -q -t raw -r 22050 -e signed -b 16 -c 2 "$art/capture.raw" "$art/capture.wav" || fail "sox could not read the capture"
 SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy "$check" --dir "$art" --data "$data" --trace "$trace" || fail "see the lines marked FAILED above"
-rm -f "$art"/pictures.rgb "$art"/capture.raw "$art"/trace-*.png
+rm -f "$art"/pictures.rgb "$art"/capture.raw "$art"/game-capture.raw "$art"/trace-*.png
 echo "end-to-end: passed; screenshots and the sound capture are in $art"

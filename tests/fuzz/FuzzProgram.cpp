@@ -60,11 +60,16 @@ PictureArea PictureDrawingArea()
     return {0, 0, ClientAreaWidth, ClientAreaHeight};
 }
 
+// The clock stands still unless the program sleeps: then it moves on by the time slept, so a paced loop runs
+// at once.
+uint32_t FuzzTick = 10000;
+
 uint32_t TickCount()
 {
-    return 10000;
+    return FuzzTick;
 }
 
-void SleepMilliseconds(uint32_t)
+void SleepMilliseconds(uint32_t milliseconds)
 {
+    FuzzTick += milliseconds;
 }

@@ -17,5 +17,7 @@ void WriteScratchFile(const char* name, const uint8_t* data, size_t size);
 void RemoveScratchFile(const char* name);
 // Reads every byte of a buffer, so AddressSanitizer notices one that is shorter than it claims.
 void TouchBytes(const uint8_t* bytes, size_t size);
+// What TickCount() reads: 10000 until the program sleeps, which moves it on.
+extern uint32_t FuzzTick;
 // Stops the fuzzer with a message when a property of the program does not hold.
 [[noreturn]] void FuzzFailure(const std::string& what);

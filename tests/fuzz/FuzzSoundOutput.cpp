@@ -70,6 +70,19 @@ void SoundOutputRest()
 {
 }
 
+static long CommandsSent;
+
 void SoundOutputNoteCommand(const char*, const char*)
 {
+    CommandsSent++;
+}
+
+long FuzzSoundCommandsSent()
+{
+    return CommandsSent;
+}
+
+void EndFuzzRecordings()
+{
+    for (auto& [recording, entry] : Live) entry.Playing = false;
 }

@@ -3,3 +3,7 @@
 
 // Recordings loaded and not yet freed.
 int LiveFuzzRecordings();
+// Every recording that plays reaches its end.
+void EndFuzzRecordings();
+// Sound commands sent so far.
+long FuzzSoundCommandsSent();

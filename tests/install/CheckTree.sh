@@ -106,6 +106,13 @@ $listing"
     grep -qx "Icon=$id" "$desktop" || Fail "the desktop entry's icon is not $id"
     grep -qx 'Categories=Game;KidsGame;Education;' "$desktop" || Fail "the desktop entry's categories are not Game;KidsGame;Education;"
     grep -qx "StartupWMClass=$id" "$desktop" || Fail "the desktop entry does not expect the window class $id"
+    # Every action of the entry is there and translated into each language its generic name is.
+    local action
+    for action in 'Exec=quillora --fullscreen' 'Exec=quillora --game names' 'Exec=quillora --game sounds'; do
+      grep -qx "$action" "$desktop" || Fail "the desktop entry has no action '$action'"
+    done
+    [ "$(grep -c '^Name\[' "$desktop")" = "$((3 * $(grep -c '^GenericName\[' "$desktop")))" ] ||
+      Fail "the desktop entry's actions are not translated like its name"
   fi
   if [ -f "$metainfo" ]; then
     local verdict

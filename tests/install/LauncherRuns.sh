@@ -29,12 +29,19 @@ launcher=$root/games/quillora
 echo "== the launcher's answers"
 [ "$("$launcher" --version)" = "quillora $version" ] || Fail "quillora --version says '$("$launcher" --version)'"
 help=$("$launcher" --help)
-grep -q '^Usage: quillora \[--fullscreen | --window | --kiosk\] \[--language CODE\]$' <<<"$help" &&
-  grep -q 'F11' <<<"$help" && grep -q 'Escape leaves full screen' <<<"$help" && grep -q 'Close the window' <<<"$help" ||
-  Fail "quillora --help gives no usage with the window options and the keys: $help"
+grep -q '^Usage: quillora \[--fullscreen | --window | --kiosk\] \[--language CODE\] \[--game names|sounds\]$' <<<"$help" &&
+  grep -q 'F11' <<<"$help" && grep -q 'Escape leaves full screen' <<<"$help" && grep -q 'Close the window' <<<"$help" &&
+  grep -q 'Space starts a' <<<"$help" ||
+  Fail "quillora --help gives no usage with the window options, the game and the keys: $help"
 status=0; message=$("$launcher" --window --bogus 2>&1) || status=$?
 [ "$status" = 2 ] && grep -q "unknown argument '--bogus'" <<<"$message" ||
   Fail "an unknown argument gave status $status and '$message'"
+# The game's modes are checked before anything starts, in the program's own words.
+for wrong in "--game chess" "--game=Names" "--game"; do
+  status=0; message=$("$launcher" $wrong 2>&1) || status=$?
+  [ "$status" = 2 ] && [ "$message" = "quillora: --game takes names (find the letter by its name) or sounds (by its sound)" ] ||
+    Fail "$wrong gave status $status and '$message'"
+done
 
 echo "== the installed languages, each with its name"
 languages=$(Languages "$build")
@@ -66,9 +73,9 @@ status=0; message=$("$launcher" $'--b\xc2\x85o\tgus' 2>&1) || status=$?
   Fail "an unknown argument with control characters gave status $status and '$message'"
 
 echo "== the language it chooses from the desktop's"
-# A copy of the tree whose program only says where it was started.
+# A copy of the tree whose program only says where it was started, and with what, after a game mode.
 cp -a "$root" "$work/probe"
-printf '#!/bin/sh\nbasename "$(pwd -P)"\n' >"$work/probe/libexec/quillora/quillora"
+printf '#!/bin/sh\nbasename "$(pwd -P)"\n[ $# -eq 0 ] || echo "$*" >&2\n' >"$work/probe/libexec/quillora/quillora"
 # Expect LANGUAGE-CODE [VARIABLE=VALUE...] [-- ARGUMENTS]: a language the build did not make falls back.
 Expect() {
   local expected=$1 arguments=() variables=() chosen
@@ -99,6 +106,10 @@ Expect de LANG=fr_FR.UTF-8 -- --language de
 Expect pt LANGUAGE=fr -- --language=pt_BR
 Expect de LANG=fr_FR.UTF-8 -- --fullscreen --language de --window
 Expect fr LANG=fr_FR.UTF-8 -- --kiosk
+for game in "--game names" "--game=sounds"; do
+  passed=$("$work/probe/games/quillora" --window $game --language en 2>&1 >/dev/null)
+  [ "$passed" = "--window --game ${game#--game?}" ] || Fail "quillora $game passed '$passed' on to the program"
+done
 
 echo "== a launcher without its data says so and fails"
 cp -a "$root" "$work/broken"

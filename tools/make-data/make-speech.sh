@@ -32,17 +32,26 @@ trap 'rm -rf "$work"' EXIT
 
 # file<TAB>kind<TAB>input<TAB>tempo for every spoken row, from the language's own column (the line that
 # starts with #file names the columns); an entry's " ~T" is its tempo. Without a column of its own a
-# language says each letter by itself (so names and sounds alike) and the words in German.
-awk -F '\t' -v lang="$lang" '
+# language says each letter by itself (so names and sounds alike) and the words, questions and cheers in
+# German. A sentence's {FILE} says an earlier row's letter in its place, as that row says it: its phonemes
+# for espeak-ng, its lexicon entry for festival, so one recording speaks the whole sentence.
+awk -F '\t' -v lang="$lang" -v engine="$engine" '
     $1 == "#file" { for (i = 1; i <= NF; i++) column[$i] = i; next }
     /^#/ || $2 == "effect" { next }
     {
         if (lang in column) input = $(column[lang])
-        else if ($2 == "word") input = $(column["de"])
+        else if ($2 == "word" || $2 == "question" || $2 == "cheer") input = $(column["de"])
         else { letter = $1; sub(/^laut2?/, "", letter); input = toupper(substr(letter, 1, 1)) }
         tempo = 1
         if (match(input, / ~[0-9.]+$/)) { tempo = substr(input, RSTART + 2); input = substr(input, 1, RSTART - 1) }
         if (input == "" || input == "-") { print "make-speech: " $1 " has no " lang " entry" > "/dev/stderr"; exit 1 }
+        said[$1] = input
+        while (match(input, /\{[a-z0-9]+\}/)) {
+            name = substr(input, RSTART + 1, RLENGTH - 2)
+            if (!(name in said)) { print "make-speech: " $1 " says {" name "}, which no row above it makes" > "/dev/stderr"; exit 1 }
+            if (engine == "festival") { word = "quillora" name; gsub(/[0-9]/, "x", word) } else word = said[name]
+            input = substr(input, 1, RSTART - 1) word substr(input, RSTART + RLENGTH)
+        }
         print $1 "\t" $2 "\t" input "\t" tempo
     }' "$table" > "$work/all"
 
@@ -87,13 +96,18 @@ fi
 
 # Trim the voice's silence (a name should follow the mouse at once), even out the level and resample.
 # A tempo that the voice did not speak itself stretches the trimmed sound.
+# The game's questions and cheers are whole sentences, 416 of them in eight languages: 4-bit IMA ADPCM, which
+# SDL reads as it reads PCM, keeps them to a quarter of the size (the package stays under 12 MB); the letters
+# and words stay 16-bit PCM.
 # -R fixes sox's random seeds and -D turns off dither, so two builds give the same bytes.
-cut -f1,4 "$work/lines" | while IFS="$(printf '\t')" read -r name tempo; do
+cut -f1,2,4 "$work/lines" | while IFS="$(printf '\t')" read -r name kind tempo; do
     [ -s "$work/$name.raw.wav" ] || { echo "make-speech: no speech came out for $name" >&2; exit 1; }
-    printf '%s\0%s\0' "$name" "$tempo"
-done | xargs -0 -n 2 -P 2 sh -c '
-    work=$0 out=$1 name=$2 tempo=$3
+    printf '%s\0%s\0%s\0' "$name" "$kind" "$tempo"
+done | xargs -0 -n 3 -P 2 sh -c '
+    work=$0 out=$1 name=$2 kind=$3 tempo=$4
     stretch=; [ "$tempo" = 1 ] || stretch="tempo -s $tempo"
-    sox -R -D "$work/$name.raw.wav" -c 1 -b 16 -e signed-integer "$out/$name.wav" \
+    encoding="-b 16 -e signed-integer"
+    case $kind in question|cheer) encoding="-e ima-adpcm" ;; esac
+    sox -R -D "$work/$name.raw.wav" -c 1 $encoding "$out/$name.wav" \
         norm -1 silence 1 0.01 0.5% reverse silence 1 0.01 0.5% reverse $stretch norm -1 rate -v 22050 pad 0.03 0.06
 ' "$work" "$out"

@@ -11,6 +11,7 @@
 #include <unistd.h>
 #include <vector>
 #include "platform/Events.h"
+#include "platform/GameOption.h"
 #include "platform/WindowSdl.h"
 #include "world/World.h"
 #include "Trace.h"
@@ -169,7 +170,7 @@ static void ParseOptions(int argc, char** argv)
         for (const EventOption& candidate : EventOptions)
             if (option == candidate.Name) event = &candidate;
         if (event == nullptr && option != "--data" && option != "--frames" && option != "--shot" &&
-            option != "--start-tick" && option != "--size")
+            option != "--start-tick" && option != "--size" && option != "--game")
             Fail("unknown option \"" + option + "\"", 2);
         if (i + 1 >= argc) Fail(option + " needs a value", 2);
         const std::string value = argv[++i];
@@ -184,6 +185,10 @@ static void ParseOptions(int argc, char** argv)
             if (x == std::string::npos) Fail("--size wants WxH, not \"" + value + "\"", 2);
             Options.WindowWidth = static_cast<int>(ParseWhole(value.substr(0, x), 1, 16384, option));
             Options.WindowHeight = static_cast<int>(ParseWhole(value.substr(x + 1), 1, 16384, option));
+        } else if (option == "--game") {
+            StartGame game = StartGameNone;
+            if (!ParseStartGame(value.c_str(), &game)) Fail(StartGameUsage(), 2);
+            SetStartGame(game);
         } else if (option == "--start-tick") {
             Options.StartTick = static_cast<uint32_t>(ParseWhole(value, 0, 4294967295, option));
         } else {
