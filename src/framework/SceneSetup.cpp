@@ -22,8 +22,7 @@ static void StopOnTextureError(const char* reason)
 {
     char text[300];
     std::snprintf(text, sizeof text, "Cannot read the stone texture \"texstone1.raw\": %s", reason);
-    std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, text);
-    ShowMessageBox(text, "Error");
+    ShowMessageBox(text, "Error");  // on standard error instead where no box can be shown
     std::exit(1);
 }
 

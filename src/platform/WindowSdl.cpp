@@ -4,6 +4,7 @@
 // The window can be any size, or full screen; the program always sees its client area, and the window shows
 // its picture scaled to fit (WindowPicture.h).
 #include <csignal>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -395,6 +396,8 @@ void ShowMessageBox(const char* text, const char* caption)
     struct sigaction previous[3];
     BoxThread = static_cast<pid_t>(syscall(SYS_gettid));
     for (int i = 0; i < 3; i++) sigaction(signals[i], &ending, &previous[i]);
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, nullptr);
+    const bool shown = SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, nullptr) == 0;
     for (int i = 0; i < 3; i++) sigaction(signals[i], &previous[i], nullptr);
+    // Where no box can be shown (no display, or a replay), the text is said once, under the program's own name.
+    if (!shown) std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, text);
 }
