@@ -6,7 +6,6 @@
 #include <cstdio>
 #include "app/App.h"
 #include "app/Game.h"
-#include "framework/SceneSetup.h"
 #include "platform/Clock.h"
 #include "platform/Sound.h"
 #include "render/Render.h"
@@ -29,16 +28,6 @@ static void SpeakLetterName(int cell)
     SendSoundCommand("close soundx");
     SendSoundCommand(open);
     SendSoundCommand("play soundx");
-}
-
-void OpenLetterScene(int cell)
-{
-    SendSoundCommand("close sound");
-    CueStarted = false;
-    SceneTick = 0;
-    CurrentScene = SceneForCell(cell);
-    SendSoundCommand("stop soundx");
-    SceneSetup();
 }
 
 static void HoverOverMenu(uint32_t x, uint32_t y)
