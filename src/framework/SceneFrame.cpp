@@ -15,7 +15,7 @@ void DrawBackgroundPicture()
     if (BackgroundImage == nullptr) return;
     if (DrawBackgroundTexture()) return;  // the same pixels, without sending the picture again
     glDepthMask(GL_FALSE);
-    glDrawPixels(760, 550, GL_RGB, GL_UNSIGNED_BYTE, BackgroundImage);  // at the lower left corner
+    DrawPixelRectangle(760, 550, BackgroundImage);  // at the lower left corner
     glDepthMask(GL_TRUE);
 }
 

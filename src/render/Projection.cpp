@@ -7,18 +7,15 @@
 static bool ScaledBefore;  // the state for glDrawPixels has been moved off its defaults
 
 // glDrawPixels ignores the viewport: where the frame is drawn scaled, the background drawn with it (on a driver
-// without the picture texture) starts at the viewport's corner, is zoomed like it, and is cut off at its edges.
+// without the picture texture) starts at the viewport's corner, is zoomed like it, and is cut off at its edges
+// by the scissor box, which DrawPixelRectangle switches on for it alone. Left on for the whole frame, it would
+// turn every frame's clear into a drawn rectangle, the slowest part of a large frame in a software renderer.
 static void PlacePixelRectangles(const PictureArea& area, int width, int height)
 {
+    glScissor(area.X, area.Y, area.Width, area.Height);
     const bool scaled = area.X != 0 || area.Y != 0 || area.Width != width || area.Height != height;
-    if (!scaled && !ScaledBefore) return;  // the defaults are right: nothing to set
+    if (!scaled && !ScaledBefore) return;  // the defaults are right: nothing more to set
     ScaledBefore = scaled;
-    if (scaled) {
-        glEnable(GL_SCISSOR_TEST);
-        glScissor(area.X, area.Y, area.Width, area.Height);
-    } else {
-        glDisable(GL_SCISSOR_TEST);
-    }
     glPixelZoom(static_cast<float>(area.Width) / static_cast<float>(width),
                 static_cast<float>(area.Height) / static_cast<float>(height));
     // The viewport's lower left corner at depth 0, where the raster position starts in an unscaled window.
@@ -28,6 +25,13 @@ static void PlacePixelRectangles(const PictureArea& area, int width, int height)
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glRasterPos3i(0, 0, 1);
+}
+
+void DrawPixelRectangle(int width, int height, const void* pixels)
+{
+    glEnable(GL_SCISSOR_TEST);
+    glDrawPixels(width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels);
+    glDisable(GL_SCISSOR_TEST);
 }
 
 void ResizeViewport(int width, int height)

@@ -11,6 +11,8 @@ void ResizeViewport(int width, int height);
 // Replaces the current matrix with an orthographic projection of the client area in its own pixels, wherever and however large the viewport draws them; true when they
 // are drawn pixel for pixel.
 bool LoadClientPixelProjection();
+// glDrawPixels of rows of red-green-blue pixels at the current raster position, cut off where the viewport ends.
+void DrawPixelRectangle(int width, int height, const void* pixels);
 // Texture coordinates and vertices of one quad, inside the caller's glBegin(GL_QUADS) and glEnd.
 void DrawTexturedQuad(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3, float z3,
                       float x4, float y4, float z4, float repeat);
