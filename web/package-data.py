@@ -46,9 +46,12 @@ def main():
         for name, path in files.items():
             shutil.copyfile(os.path.realpath(path), os.path.join(stage, name))
         target = os.path.join(args.site, f'data-{package}.data')
-        subprocess.run([sys.executable, args.packager, target, '--preload', f'{stage}@/', '--no-node',
-                        f'--js-output={os.path.join(args.site, f"data-{package}.js")}'],
-                       check=True, stdout=subprocess.DEVNULL)
+        # The packager reminds every time that the program needs its file system, which ours has.
+        packed = subprocess.run([sys.executable, args.packager, target, '--preload', f'{stage}@/', '--no-node',
+                                 f'--js-output={os.path.join(args.site, f"data-{package}.js")}'],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        if packed.returncode != 0:
+            sys.exit(f'package-data: the packager failed on {package}: {packed.stderr}')
         sizes[package] = os.path.getsize(target)
     with open(os.path.join(args.site, 'languages.js'), 'w', encoding='utf-8') as out:
         out.write('// The languages whose recordings the site carries; the first is spoken where the browser '
