@@ -9,7 +9,8 @@
 #                                    web (the browser's canvas)
 #   CLOCK    platform/Clock.h        sdl, trace (virtual ticks), fake, fault, web (the browser's clock)
 #   SOUND    platform/SoundOutput.h  mixer (SDL_mixer), virtual (the replay's playback), fake
-#   PACING   the wait between frames: sleep (the program's), spin (the busy wait it replaced)
+#   PACING   the wait between frames: sleep (the program's), spin (the busy wait it replaced), yield (a wait
+#            between every two frames, where the browser takes its turn)
 # A program leaves out a seam it never reaches. The window itself (platform/Window.h and WindowPicture.h) is the
 # same in every program.
 
@@ -32,6 +33,7 @@ set(QUILLORA_SOUND_virtual tools/trace/VirtualPlayback.cpp)
 set(QUILLORA_SOUND_fake tests/doubles/FakeSoundOutput.cpp)
 set(QUILLORA_PACING_sleep src/app/FramePacingSleep.cpp)
 set(QUILLORA_PACING_spin src/app/FramePacingSpin.cpp)
+set(QUILLORA_PACING_yield src/app/FramePacingYield.cpp)
 
 function(quillora_program name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "ENTRY" "EVENTS;PRESENT;CLOCK;SOUND;PACING" "SOURCES;LIBRARIES")

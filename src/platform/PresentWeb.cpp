@@ -1,13 +1,12 @@
 // PresentWeb.cpp -- the page's presentation: WebGL shows the canvas's picture once the program gives the browser
-// its turn, so a finished frame is shown by yielding. A busy scene whose frames take longer than their 90 ms on a
-// slow machine would otherwise never let the page draw or take a touch.
-#include <emscripten.h>
+// its turn, which the program's loop does between every two frames (PACING yield), so a finished frame needs
+// nothing more here. The frame is not shown from inside the scene's drawing: a wait there would make every
+// scene's code resumable (ASYNCIFY), which costs the busiest scenes much of their speed.
 #include "platform/Present.h"
 #include "platform/WindowPicture.h"
 
 void ShowFinishedFrame(WindowHandle)
 {
-    emscripten_sleep(0);
 }
 
 bool PresentedFrameStays(WindowHandle)
