@@ -5,10 +5,12 @@
 #
 # ENTRY links the program's own entry (main). Each seam's header lists what its driver supplies:
 #   EVENTS   platform/Events.h       sdl (the window system), trace (quillora-trace's script), tour (the long run)
-#   PRESENT  platform/Present.h      sdl (the screen), trace (shots), fake (a count), fault (the fault harness)
-#   CLOCK    platform/Clock.h        sdl, trace (virtual ticks), fake, fault
+#   PRESENT  platform/Present.h      sdl (the screen), trace (shots), fake (a count), fault (the fault harness),
+#                                    web (the browser's canvas)
+#   CLOCK    platform/Clock.h        sdl, trace (virtual ticks), fake, fault, web (the browser's clock)
 #   SOUND    platform/SoundOutput.h  mixer (SDL_mixer), virtual (the replay's playback), fake
-#   PACING   the wait between frames: sleep (the program's), spin (the busy wait it replaced)
+#   PACING   the wait between frames: sleep (the program's), spin (the busy wait it replaced), yield (a wait
+#            between every two frames, where the browser takes its turn)
 # A program leaves out a seam it never reaches. The window itself (platform/Window.h and WindowPicture.h) is the
 # same in every program.
 
@@ -20,15 +22,18 @@ set(QUILLORA_PRESENT_sdl src/platform/PresentSdl.cpp)
 set(QUILLORA_PRESENT_trace tools/trace/TracePresent.cpp)
 set(QUILLORA_PRESENT_fake tests/doubles/FakePresent.cpp)
 set(QUILLORA_PRESENT_fault tests/faults/FaultPresent.cpp)
+set(QUILLORA_PRESENT_web src/platform/PresentWeb.cpp)
 set(QUILLORA_CLOCK_sdl src/platform/ClockSdl.cpp)
 set(QUILLORA_CLOCK_trace tools/trace/TraceClock.cpp)
 set(QUILLORA_CLOCK_fake tests/doubles/FakeClock.cpp)
 set(QUILLORA_CLOCK_fault tests/faults/FaultClock.cpp)
+set(QUILLORA_CLOCK_web src/platform/ClockWeb.cpp)
 set(QUILLORA_SOUND_mixer src/platform/SoundOutputMixer.cpp)
 set(QUILLORA_SOUND_virtual tools/trace/VirtualPlayback.cpp)
 set(QUILLORA_SOUND_fake tests/doubles/FakeSoundOutput.cpp)
 set(QUILLORA_PACING_sleep src/app/FramePacingSleep.cpp)
 set(QUILLORA_PACING_spin src/app/FramePacingSpin.cpp)
+set(QUILLORA_PACING_yield src/app/FramePacingYield.cpp)
 
 function(quillora_program name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "ENTRY" "EVENTS;PRESENT;CLOCK;SOUND;PACING" "SOURCES;LIBRARIES")

@@ -93,15 +93,16 @@ static void SetFixedDrawingState()
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    BindFloorTexture();
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
     glShadeModel(GL_SMOOTH);
     // The floor's texture, given to OpenGL once per set-up rather than in every frame: nothing else
     // changes it, so every frame shows the same texels.
-    glTexImage2D(GL_TEXTURE_2D, 0, 3, 64, 64, 0, GL_RGB, GL_UNSIGNED_BYTE, StoneTexture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 64, 64, 0, GL_RGB, GL_UNSIGNED_BYTE, StoneTexture);
 }
 
 static void PoseFigureAndRigs()

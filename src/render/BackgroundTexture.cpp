@@ -11,6 +11,7 @@
 #include <cstring>
 #include "render/Render.h"
 
+static GLuint FloorTexture;    // 0 until the first set-up binds it
 static GLuint PictureTexture;  // 0 until the first upload, and for good on a driver without such textures
 static int PictureTextureWidth;
 static int PictureTextureHeight;
@@ -22,6 +23,12 @@ static bool DriverTakesAnyTextureSize()
     if (version != nullptr && std::atoi(version) >= 2) return true;
     const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
     return extensions != nullptr && std::strstr(extensions, "GL_ARB_texture_non_power_of_two") != nullptr;
+}
+
+void BindFloorTexture()
+{
+    if (FloorTexture == 0) glGenTextures(1, &FloorTexture);
+    glBindTexture(GL_TEXTURE_2D, FloorTexture);
 }
 
 void UploadBackgroundPicture(const uint8_t* pixels, int width, int height)
@@ -36,7 +43,7 @@ void UploadBackgroundPicture(const uint8_t* pixels, int width, int height)
     }
     glBindTexture(GL_TEXTURE_2D, PictureTexture);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels);
-    glBindTexture(GL_TEXTURE_2D, 0);  // the stone floor's texture lives in the default one
+    BindFloorTexture();
     PictureTextureWidth = width;
     PictureTextureHeight = height;
 }

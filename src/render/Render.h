@@ -16,6 +16,9 @@ void DrawPixelRectangle(int width, int height, const void* pixels);
 // Texture coordinates and vertices of one quad, inside the caller's glBegin(GL_QUADS) and glEnd.
 void DrawTexturedQuad(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3, float z3,
                       float x4, float y4, float z4, float repeat);
+// Binds the stone floor's texture, a texture object of its own (made at the first call): every drawing that
+// binds another texture binds this one back. WebGL has no default texture to hold it.
+void BindFloorTexture();
 // Gives OpenGL the background picture (rows of width red-green-blue pixels, bottom row first) as a texture,
 // once per set-up; does nothing on a driver that cannot hold a texture of that size.
 void UploadBackgroundPicture(const uint8_t* pixels, int width, int height);

@@ -62,11 +62,11 @@ static const char Usage[] =
     std::exit(code);
 }
 
-static long ParseWhole(const std::string& text, long lowest, long highest, const std::string& option)
+static long long ParseWhole(const std::string& text, long long lowest, long long highest, const std::string& option)
 {
     if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos)
         Fail("malformed number \"" + text + "\" in " + option, 2);
-    const long value = std::stol(text);
+    const long long value = std::stoll(text);  // ten digits: more than a 32-bit long holds (WebAssembly's)
     if (value < lowest || value > highest)
         Fail("number " + text + " out of range (" + std::to_string(lowest) + " to " + std::to_string(highest) +
                  ") in " + option, 2);
