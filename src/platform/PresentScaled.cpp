@@ -3,6 +3,7 @@
 // blackened), then the presentation driver's own showing. Whatever it changes in OpenGL's state it gives back,
 // so the program's next frame starts as it left it.
 #include <GL/gl.h>
+#include <initializer_list>
 #include "platform/Present.h"
 #include "platform/WindowPicture.h"
 
@@ -69,54 +70,6 @@ static void StretchDrawnFrame(const PictureArea& drawn, const PictureArea& shown
     glDisable(GL_TEXTURE_2D);
 }
 
-// What presenting changes, saved and given back one by one: saving all of OpenGL's state at once would take a
-// software renderer longer than a whole menu frame.
-static const GLenum SwitchedCapabilities[] = {GL_LIGHTING, GL_CULL_FACE,  GL_POLYGON_STIPPLE, GL_DEPTH_TEST,
-                                              GL_BLEND,    GL_ALPHA_TEST, GL_FOG,             GL_SCISSOR_TEST,
-                                              GL_STENCIL_TEST, GL_TEXTURE_1D, GL_TEXTURE_2D};
-constexpr int SwitchedCount = sizeof SwitchedCapabilities / sizeof SwitchedCapabilities[0];
-
-struct SavedDrawingState {
-    GLboolean Enabled[SwitchedCount];
-    GLboolean ColourMask[4];
-    GLint MatrixMode;
-    GLint Texture;
-    GLint TextureMode;
-    GLint Viewport[4];
-    GLint ScissorBox[4];
-    GLfloat ClearColour[4];
-    GLfloat TextureCoordinates[4];
-};
-
-static void SaveDrawingState(SavedDrawingState& saved)
-{
-    for (int i = 0; i < SwitchedCount; i++) saved.Enabled[i] = glIsEnabled(SwitchedCapabilities[i]);
-    glGetBooleanv(GL_COLOR_WRITEMASK, saved.ColourMask);
-    glGetIntegerv(GL_MATRIX_MODE, &saved.MatrixMode);
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &saved.Texture);
-    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &saved.TextureMode);
-    glGetIntegerv(GL_VIEWPORT, saved.Viewport);
-    glGetIntegerv(GL_SCISSOR_BOX, saved.ScissorBox);
-    glGetFloatv(GL_COLOR_CLEAR_VALUE, saved.ClearColour);
-    glGetFloatv(GL_CURRENT_TEXTURE_COORDS, saved.TextureCoordinates);
-}
-
-static void RestoreDrawingState(const SavedDrawingState& saved)
-{
-    for (int i = 0; i < SwitchedCount; i++) {
-        if (saved.Enabled[i]) glEnable(SwitchedCapabilities[i]);
-        else glDisable(SwitchedCapabilities[i]);
-    }
-    glColorMask(saved.ColourMask[0], saved.ColourMask[1], saved.ColourMask[2], saved.ColourMask[3]);
-    glMatrixMode(static_cast<GLenum>(saved.MatrixMode));
-    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(saved.Texture));
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, saved.TextureMode);
-    glViewport(saved.Viewport[0], saved.Viewport[1], saved.Viewport[2], saved.Viewport[3]);
-    glScissor(saved.ScissorBox[0], saved.ScissorBox[1], saved.ScissorBox[2], saved.ScissorBox[3]);
-    glClearColor(saved.ClearColour[0], saved.ClearColour[1], saved.ClearColour[2], saved.ClearColour[3]);
-    glTexCoord4fv(saved.TextureCoordinates);
-}
-
 static void Blacken(int x, int y, int width, int height)
 {
     if (width <= 0 || height <= 0) return;
@@ -134,8 +87,7 @@ void FinishScaledPicture()
     const bool barred = shown.Width != geometry.SurfaceWidth || shown.Height != geometry.SurfaceHeight;
     if (!stretched && !barred) return;
 
-    SavedDrawingState saved;
-    SaveDrawingState(saved);
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
     glMatrixMode(GL_TEXTURE);
     glPushMatrix();
     glLoadIdentity();
@@ -145,7 +97,9 @@ void FinishScaledPicture()
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
-    for (GLenum capability : SwitchedCapabilities) glDisable(capability);
+    for (GLenum capability : {GL_LIGHTING, GL_CULL_FACE, GL_POLYGON_STIPPLE, GL_DEPTH_TEST, GL_BLEND, GL_ALPHA_TEST,
+                              GL_FOG, GL_SCISSOR_TEST, GL_STENCIL_TEST, GL_TEXTURE_1D, GL_TEXTURE_2D})
+        glDisable(capability);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
 
     if (stretched) StretchDrawnFrame(drawn, shown);
@@ -165,7 +119,7 @@ void FinishScaledPicture()
     glPopMatrix();
     glMatrixMode(GL_TEXTURE);
     glPopMatrix();
-    RestoreDrawingState(saved);
+    glPopAttrib();  // the matrix mode too
 }
 
 void PresentFrame(WindowHandle window)
