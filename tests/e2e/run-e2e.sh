@@ -314,7 +314,7 @@ for frame in $(seq 3 42); do shots+=(--shot "$frame:$art/trace-fullscreen-$frame
 "$trace" --data "$data" --size "${screen_width}x${screen_height}" --frames 42 --click 80,58@2 "${shots[@]}" >/dev/null ||
   fail "quillora-trace could not draw scene A full screen"
 best=-1
-for frame in $(seq 3 42); do
+for frame in $(seq 3 60); do
   differing=$(differing_pixels "$art/fullscreen-scene.png" "$art/trace-fullscreen-$frame.png")
   if [ "$best" -lt 0 ] || [ "$differing" -lt "$best" ]; then best=$differing; fi
 done
@@ -365,14 +365,18 @@ for _ in $(seq 100); do window=$(xdotool search --name "$caption" 2>/dev/null | 
 timeout 5 xdotool windowactivate --sync "$window" || true
 sleep 2.2  # the question has been asked in full
 import -window "$window" "$art/game-prompt.png" || fail "import could not take a screenshot"
-# The head passes through upright during a gesture: of a few pictures taken while it moves, keeps the one that
-# differs most from the question's.
+# The head is upright in every other frame of a gesture (8 frames, 720 ms): pictures are taken one after the
+# other for 600 ms of it (before a right answer's scene can begin), and compared only afterwards, so that their rhythm cannot fall in step with
+# the upright frames; the one that differs most from the question's is kept.
 gesture_picture() {  # name
-  local i differing most=-1
-  for i in 1 2 3 4; do
+  local i differing most=-1 end=$((${EPOCHREALTIME/./} + 600000))
+  for ((i = 1; i <= 12; i++)); do
     import -window "$window" "$art/$1-$i.png" || fail "import could not take a screenshot"
-    differing=$(differing_pixels "$art/game-prompt.png" "$art/$1-$i.png")
-    if [ "$differing" -gt "$most" ]; then most=$differing; mv "$art/$1-$i.png" "$art/$1.png"; else rm "$art/$1-$i.png"; fi
+    [ "${EPOCHREALTIME/./}" -lt "$end" ] || break
+  done
+  for picture in "$art/$1"-*.png; do
+    differing=$(differing_pixels "$art/game-prompt.png" "$picture")
+    if [ "$differing" -gt "$most" ]; then most=$differing; mv "$picture" "$art/$1.png"; else rm "$picture"; fi
   done
 }
 # A wrong letter first: its name is said and the figure shakes its head.
@@ -384,10 +388,10 @@ gesture_picture game-nod
 sleep 2  # the cheer and the nod, then the scene
 import -window "$window" "$art/game-scene.png" || fail "import could not take a screenshot"
 shots=()
-for frame in $(seq 3 42); do shots+=(--shot "$frame:$art/trace-game-$frame.png"); done
-"$trace" --data "$data" --frames 42 --click 80,58@2 "${shots[@]}" >/dev/null || fail "quillora-trace could not draw scene A"
+for frame in $(seq 3 60); do shots+=(--shot "$frame:$art/trace-game-$frame.png"); done
+"$trace" --data "$data" --frames 60 --click 80,58@2 "${shots[@]}" >/dev/null || fail "quillora-trace could not draw scene A"
 best=-1
-for frame in $(seq 3 42); do
+for frame in $(seq 3 60); do
   differing=$(differing_pixels "$art/game-scene.png" "$art/trace-game-$frame.png")
   if [ "$best" -lt 0 ] || [ "$differing" -lt "$best" ]; then best=$differing; fi
 done
