@@ -138,8 +138,10 @@ tracer=$!
 for _ in $(seq 50); do program=$(pgrep -P "$tracer" || true); [ -n "$program" ] && break; sleep 0.1; done
 [ -n "$program" ] || Fail "the launcher did not start"
 
-# It must still be up after three seconds, with the menu on the screen.
+# It must still be up after three seconds, with the menu on the screen. Asked again then: the first answer may
+# have come while the launcher was still on its way to the program.
 sleep 3
+[ -z "$program" ] || program=$(pgrep -P "$tracer" | head -n 1 || true)
 if [ -n "$program" ] && kill -0 "$program" 2>/dev/null; then
   [ "$(readlink "/proc/$program/exe")" = "$root/libexec/quillora/quillora" ] ||
     Fail "the running program is $(readlink "/proc/$program/exe"), not the installed one"
