@@ -275,6 +275,19 @@ wait_for_state() {  # "X,Y WxH", for up to 5 s
   for _ in $(seq 50); do [ "$(window_state)" = "$1" ] && return 0; sleep 0.1; done
   return 1
 }
+# The fewest pixels by which a picture differs from scene A's frames 3 to 60 as the trace draws them after a
+# click on A at frame 2 (shots named PREFIX-FRAME.png); fails when the trace cannot draw them.
+nearest_scene_a_frame() {  # picture, shot prefix, trace options...
+  local picture=$1 prefix=$2 frame differing best=-1 shots=()
+  shift 2
+  for frame in $(seq 3 60); do shots+=(--shot "$frame:$art/$prefix-$frame.png"); done
+  "$trace" --data "$data" --frames 60 --click 80,58@2 "$@" "${shots[@]}" >/dev/null || return 1
+  for frame in $(seq 3 60); do
+    differing=$(differing_pixels "$picture" "$art/$prefix-$frame.png")
+    if [ "$best" -lt 0 ] || [ "$differing" -lt "$best" ]; then best=$differing; fi
+  done
+  echo "$best"
+}
 # A window forced far larger than the screen (its drawing surface would take gigabytes) stays the screen's size.
 check_bounded() {
   xdotool windowsize "$window" 20000 20000
@@ -308,16 +321,9 @@ step="clicking the scaled letter A"
 xdotool mousemove --sync 359 120 click 1
 sleep 1
 import -window root "$art/fullscreen-scene.png" || fail "import could not take a screenshot"
-# Whichever frame of scene A it shows: the nearest of its first 40 frames as the trace draws them.
-shots=()
-for frame in $(seq 3 42); do shots+=(--shot "$frame:$art/trace-fullscreen-$frame.png"); done
-"$trace" --data "$data" --size "${screen_width}x${screen_height}" --frames 42 --click 80,58@2 "${shots[@]}" >/dev/null ||
+# Whichever frame of scene A it shows: the nearest of its first frames as the trace draws them.
+best=$(nearest_scene_a_frame "$art/fullscreen-scene.png" trace-fullscreen --size "${screen_width}x${screen_height}") ||
   fail "quillora-trace could not draw scene A full screen"
-best=-1
-for frame in $(seq 3 60); do
-  differing=$(differing_pixels "$art/fullscreen-scene.png" "$art/trace-fullscreen-$frame.png")
-  if [ "$best" -lt 0 ] || [ "$differing" -lt "$best" ]; then best=$differing; fi
-done
 [ "$best" -le 1500 ] || fail "after the click the screen shows no frame of scene A (the nearest differs in $best pixels)"
 echo "end-to-end: the click on the scaled A opened scene A; the nearest trace frame differs in $best pixels"
 
@@ -387,14 +393,7 @@ xdotool mousemove --sync --window "$window" 80 58 click 1
 gesture_picture game-nod
 sleep 2  # the cheer and the nod, then the scene
 import -window "$window" "$art/game-scene.png" || fail "import could not take a screenshot"
-shots=()
-for frame in $(seq 3 60); do shots+=(--shot "$frame:$art/trace-game-$frame.png"); done
-"$trace" --data "$data" --frames 60 --click 80,58@2 "${shots[@]}" >/dev/null || fail "quillora-trace could not draw scene A"
-best=-1
-for frame in $(seq 3 60); do
-  differing=$(differing_pixels "$art/game-scene.png" "$art/trace-game-$frame.png")
-  if [ "$best" -lt 0 ] || [ "$differing" -lt "$best" ]; then best=$differing; fi
-done
+best=$(nearest_scene_a_frame "$art/game-scene.png" trace-game) || fail "quillora-trace could not draw scene A"
 [ "$best" -le 1500 ] || fail "after the right answer the window shows no frame of scene A (the nearest differs in $best pixels)"
 for picture in game-shake game-nod; do
   differing=$(differing_pixels "$art/game-prompt.png" "$art/$picture.png")
