@@ -7,6 +7,7 @@
 void RenderFrame()
 {
     if (CurrentScene < 0 || CurrentScene > MenuScene) return;  // an unknown scene draws nothing
+    ReadyWindowForFrame(MainWindow);
     if (CurrentScene == MenuScene) GameFrame();  // may open a letter's scene, whose frame this then is
     SceneTable[CurrentScene].Frame();
 }

@@ -106,6 +106,9 @@ void SetFullScreen(WindowHandle window, bool fullScreen);
 // Holds the screen saver and the display's power saving off while awake is true: while a scene plays, which
 // lasts under a minute and ignores input. Otherwise the screen may sleep as the desktop says.
 void KeepScreenAwake(bool awake);
+// Before a frame is drawn: a window made larger than any screen meanwhile, where no window manager keeps it
+// within that, is asked back now rather than when its size message comes after the frame.
+void ReadyWindowForFrame(WindowHandle window);
 // Shows the frame just drawn: stretched where it was drawn smaller, black bars beside it, then on the screen.
 void PresentFrame(WindowHandle window);
 

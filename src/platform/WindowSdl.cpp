@@ -112,6 +112,15 @@ static void KeepWithinBound(PlatformWindow& window)
     window.AskedWithinBound = tooLarge;
 }
 
+void ReadyWindowForFrame(WindowHandle window)
+{
+    if (window == nullptr || window->Sdl == nullptr) return;
+    // The drawing surface takes the window system's size as the frame's first drawing begins; one drawn for
+    // 20000 x 20000 pixels takes seconds. The window's newest size, then, and its messages wait their turn.
+    SDL_PumpEvents();
+    KeepWithinBound(*window);
+}
+
 void SetFullScreen(WindowHandle window, bool fullScreen)
 {
     if (window == nullptr || window->Sdl == nullptr) return;

@@ -39,6 +39,7 @@ RenderHandle CreateRenderContext(WindowHandle) { return nullptr; }
 bool MakeRenderContextCurrent(WindowHandle, RenderHandle) { return false; }
 void DeleteRenderContext(RenderHandle) {}
 void KeepScreenAwake(bool) {}
+void ReadyWindowForFrame(WindowHandle) {}
 
 bool MessageWaiting()
 {
