@@ -372,10 +372,10 @@ timeout 5 xdotool windowactivate --sync "$window" || true
 sleep 2.2  # the question has been asked in full
 import -window "$window" "$art/game-prompt.png" || fail "import could not take a screenshot"
 # The head is upright in every other frame of a gesture (8 frames, 720 ms): pictures are taken one after the
-# other for 600 ms of it (before a right answer's scene can begin), and compared only afterwards, so that their rhythm cannot fall in step with
-# the upright frames; the one that differs most from the question's is kept.
+# other for 600 ms of it (before a right answer's scene can begin), and compared only afterwards, so that their
+# rhythm cannot fall in step with the upright frames; the one that differs most from the question's is kept.
 gesture_picture() {  # name
-  local i differing most=-1 end=$((${EPOCHREALTIME/./} + 600000))
+  local i picture differing most=-1 end=$((${EPOCHREALTIME/./} + 600000))
   for ((i = 1; i <= 12; i++)); do
     import -window "$window" "$art/$1-$i.png" || fail "import could not take a screenshot"
     [ "${EPOCHREALTIME/./}" -lt "$end" ] || break
